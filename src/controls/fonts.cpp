@@ -1,0 +1,52 @@
+#include "controls/fonts.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <cmath>
+
+namespace qm {
+
+namespace {
+QString tahomaFamily = QStringLiteral("Tahoma");
+
+QString familyFor(const QString& name) {
+    const QString n = name.trimmed().toLower();
+    if (n == QLatin1String("times new roman")) return QStringLiteral("Liberation Serif");
+    if (n == QLatin1String("arial")) return QStringLiteral("Liberation Sans");
+    if (n == QLatin1String("tahoma")) return tahomaFamily;
+    return QStringLiteral("Liberation Sans");  // MS Sans Serif and anything else
+}
+}  // namespace
+
+bool installFonts() {
+    bool ok = true;
+    for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
+        const int id = QFile::exists(QString::fromLatin1(file)) ? QFontDatabase::addApplicationFont(QString::fromLatin1(file)) : -1;
+        if (id < 0) {
+            ok = false;
+            continue;
+        }
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (!families.isEmpty()) tahomaFamily = families.first();
+    }
+    for (const char* family : {"Liberation Serif", "Liberation Sans"}) {
+        if (!QFontDatabase::families().contains(QString::fromLatin1(family))) ok = false;
+    }
+    return ok;
+}
+
+int pointsToPixels(double points) { return int(std::lround(points * 4.0 / 3.0)); }
+
+QFont makeFont(const FontSpec& spec) {
+    QFont font(familyFor(spec.name));
+    font.setPixelSize(pointsToPixels(spec.points));
+    font.setBold(spec.bold);
+    font.setUnderline(spec.underline);
+    font.setItalic(spec.italic);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setKerning(false);
+    return font;
+}
+
+}  // namespace qm

@@ -1,0 +1,28 @@
+#pragma once
+// Fonts by the names the screens use. Times New Roman and Arial are drawn with their
+// metric-compatible Liberation faces, Tahoma with the Tahoma that ships with Wine, so
+// text widths are the same on every machine. Sizes are points at a fixed 96 dpi.
+
+#include <QFont>
+#include <QString>
+
+namespace qm {
+
+struct FontSpec {
+    QString name = QStringLiteral("MS Sans Serif");
+    double points = 8.25;
+    bool bold = false;
+    bool underline = false;
+    bool italic = false;
+};
+
+// Loads the fonts the program brings along; call once after the application object exists.
+// Returns false when a face could not be found (text still shows, in a fallback face).
+bool installFonts();
+
+QFont makeFont(const FontSpec& spec);
+
+// Pixel size of a point size at 96 dpi.
+int pointsToPixels(double points);
+
+}  // namespace qm

@@ -1,0 +1,85 @@
+#include "platform/pictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+
+namespace qm {
+
+QString resolveProgramPath(const QString& root, const QString& programPath) {
+    QString normalised = programPath;
+    normalised.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QStringList parts = normalised.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (parts.isEmpty()) return {};
+    QString current = root;
+    for (int i = 0; i < parts.size(); ++i) {
+        const QString& part = parts[i];
+        if (part == QLatin1String(".") || part == QLatin1String("..")) return {};
+        const bool last = i == parts.size() - 1;
+        QDir dir(current);
+        const QString exact = dir.filePath(part);
+        QFileInfo info(exact);
+        if (info.exists() && (last ? info.isFile() : info.isDir())) {
+            current = exact;
+            continue;
+        }
+        const auto filter = last ? QDir::Files : (QDir::Dirs | QDir::NoDotAndDotDot);
+        QString found;
+        for (const QString& entry : dir.entryList(filter | QDir::Hidden, QDir::Name)) {
+            if (entry.compare(part, Qt::CaseInsensitive) == 0) {
+                found = dir.filePath(entry);
+                break;
+            }
+        }
+        if (found.isEmpty()) return {};
+        current = found;
+    }
+    return current;
+}
+
+Picture::Picture(QImage image) : image_(std::move(image)) {}
+Picture::Picture(Metafile metafile) : metafile_(std::make_shared<const Metafile>(std::move(metafile))) {}
+
+QSize Picture::sizeTwips() const {
+    if (metafile_) return metafile_->sizeTwips();
+    return image_.size() * 15;
+}
+
+void Picture::draw(QPainter& painter, const QRectF& target) const {
+    if (metafile_) {
+        metafile_->draw(painter, target);
+    } else if (!image_.isNull()) {
+        painter.drawImage(target, image_);
+    }
+}
+
+PictureResult PictureStore::load(const QString& programPath) const {
+    PictureResult result;
+    const QString file = resolveProgramPath(root_, programPath);
+    if (file.isEmpty()) {
+        result.failure = PictureResult::Failure::NotFound;
+        return result;
+    }
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) {
+        result.failure = PictureResult::Failure::NotFound;
+        return result;
+    }
+    // Pictures are small; anything huge is not one of ours.
+    if (f.size() > 64 * 1024 * 1024) {
+        result.failure = PictureResult::Failure::Invalid;
+        return result;
+    }
+    const QByteArray bytes = f.readAll();
+    if (file.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive)) {
+        if (auto mf = Metafile::parse(bytes)) result.picture = Picture(std::move(*mf));
+    } else {
+        QImage image;
+        if (image.loadFromData(bytes) && !image.isNull()) result.picture = Picture(std::move(image));
+    }
+    if (!result.picture) result.failure = PictureResult::Failure::Invalid;
+    return result;
+}
+
+}  // namespace qm

@@ -1,0 +1,130 @@
+#pragma once
+// What the program gets from its surroundings besides time, chance and pictures:
+// sound playback, the web-page request, the desktop size, the fatal-error report and
+// the end of the program. Each has a real implementation and one that tests drive.
+
+#include <QHash>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+class QSoundEffect;
+
+namespace qm {
+
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    // Starts the wave file at a program path ("wav\click.wav") without blocking.
+    // A missing file or no audio device means silence.
+    virtual void play(const QString& programPath) = 0;
+};
+
+class RealSoundPlayer final : public SoundPlayer {
+public:
+    explicit RealSoundPlayer(QString root);
+    ~RealSoundPlayer() override;
+    void play(const QString& programPath) override;
+    int effectCount() const { return int(effects_.size()); }
+
+private:
+    QString root_;
+    QHash<QString, QSoundEffect*> effects_;  // one effect per file, reused
+};
+
+class RecordingSoundPlayer final : public SoundPlayer {
+public:
+    void play(const QString& programPath) override {
+        played.append(programPath);
+        if (onPlay) onPlay(programPath);
+    }
+    QStringList played;
+    std::function<void(const QString&)> onPlay;  // lets a test look around as a sound starts
+};
+
+class WebLauncher {
+public:
+    virtual ~WebLauncher() = default;
+    virtual void open(const QString& address) = 0;
+};
+
+class RealWebLauncher final : public WebLauncher {
+public:
+    void open(const QString& address) override;
+};
+
+class RecordingWebLauncher final : public WebLauncher {
+public:
+    void open(const QString& address) override { opened.append(address); }
+    QStringList opened;
+};
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    virtual QSize sizeTwips() const = 0;
+    // The pointer shape for the whole program: the hourglass while a screen is fitted.
+    virtual void setBusyPointer(bool busy) = 0;
+};
+
+class RealDesktop final : public Desktop {
+public:
+    QSize sizeTwips() const override;
+    void setBusyPointer(bool busy) override;
+};
+
+class FakeDesktop final : public Desktop {
+public:
+    QSize sizeTwips() const override { return size; }
+    void setBusyPointer(bool busy) override { busy ? ++busyCalls : ++restoreCalls; pointerBusy = busy; }
+    QSize size{12000, 9000};
+    bool pointerBusy = false;
+    int busyCalls = 0, restoreCalls = 0;
+};
+
+// Thrown by the test double after it has recorded a fatal error, so that nothing
+// after the error runs, as with the real report that ends the program.
+struct FatalErrorRaised : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class FatalReporter {
+public:
+    virtual ~FatalReporter() = default;
+    // Shows the message and ends the program with a non-zero status; never returns.
+    [[noreturn]] virtual void fail(const QString& title, const QString& message) = 0;
+};
+
+class RealFatalReporter final : public FatalReporter {
+public:
+    [[noreturn]] void fail(const QString& title, const QString& message) override;
+};
+
+class RecordingFatalReporter final : public FatalReporter {
+public:
+    [[noreturn]] void fail(const QString& title, const QString& message) override;
+    QString title, message;
+};
+
+// Ends the run: "Exit" and the window system's close control both come here.
+class Session {
+public:
+    virtual ~Session() = default;
+    virtual void end() = 0;
+};
+
+class RealSession final : public Session {
+public:
+    void end() override;
+};
+
+class RecordingSession final : public Session {
+public:
+    void end() override { ++ended; }
+    int ended = 0;
+};
+
+}  // namespace qm

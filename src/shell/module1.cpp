@@ -1,0 +1,100 @@
+#include "shell/module1.h"
+
+#include "controls/form.h"
+#include "shell/flow.h"
+#include "shell/grey.h"
+
+namespace qm {
+
+namespace {
+
+constexpr double kScreenWidth = 12000;
+constexpr double kScreenHeight = 9000;
+constexpr double kWideThreshold = 12000;
+constexpr double kWideShift = 840;
+const QColor kPrepareBack(49, 135, 214);
+
+}  // namespace
+
+void Module1::PrepareScreen(Form& screen) {
+    screen.setBackColor(kPrepareBack);
+    screen.setIcon(QIcon());
+
+    // From here on each step stands alone: a control the screen lacks or a picture that
+    // cannot be read skips that step only.
+    const auto picture = [this](const QString& path) { return platform.pictures.load(path).picture; };
+
+    if (auto* p = screen.find<PictureBox>(QStringLiteral("Picture1"))) p->setBackColor(kPrepareBack);
+
+    screen.setSize(kScreenWidth, kScreenHeight);
+    screen.ScaleMode = 1;
+
+    const QSize desktop = platform.desktop.sizeTwips();
+    const double W = desktop.width();
+    const double H = desktop.height();
+    platform.desktop.setBusyPointer(true);
+    screen.setTop(H / 2.0 - screen.Height() / 2.0);
+    if (W > kWideThreshold) {
+        screen.setLeft(W / 2.0 - screen.Width() / 2.0 - kWideShift);
+    } else {
+        screen.setLeft(W / 2.0 - screen.Width() / 2.0);
+    }
+    platform.desktop.setBusyPointer(false);
+
+    auto* cmdexit = screen.find<PictureButton>(QStringLiteral("cmdexit"));
+    auto* cmdgo = screen.find<PictureButton>(QStringLiteral("cmdgo"));
+    auto* cmdsoln = screen.find<PictureButton>(QStringLiteral("cmdsoln"));
+    auto* cmdcheckit = screen.find<PictureButton>(QStringLiteral("cmdcheckit"));
+    const std::pair<PictureButton*, const char*> faces[] = {{cmdexit, "Images\\exit.jpg"},
+                                                            {cmdgo, "Images\\next.jpg"},
+                                                            {cmdsoln, "Images\\answer.jpg"},
+                                                            {cmdcheckit, "images\\check.jpg"}};
+    for (const auto& [button, path] : faces) {
+        if (!button) continue;
+        if (auto p = picture(QString::fromLatin1(path))) button->setPicture(*p);
+    }
+    const std::pair<PictureButton*, std::array<double, 4>> places[] = {{cmdgo, {10020, 7920, 1785, 500}},
+                                                                       {cmdsoln, {10020, 7320, 1785, 500}},
+                                                                       {cmdcheckit, {10020, 7320, 1785, 500}},
+                                                                       {cmdexit, {90, 7920, 1785, 500}}};
+    for (const auto& [button, r] : places) {
+        if (!button) continue;
+        button->Move(r[0], r[1], r[2], r[3]);
+        button->setTabStop(false);
+    }
+
+    if (auto* board = screen.find<Image>(QStringLiteral("Image1"))) {
+        if (auto p = picture(QStringLiteral("IMAGES\\BOARD.WMF"))) board->setPicture(*p);
+        board->Move(10200, 90);
+    }
+
+    auto* imgtick = screen.find<PictureBox>(QStringLiteral("imgtick"));
+    auto* imgcross = screen.find<PictureBox>(QStringLiteral("imgcross"));
+    if (imgtick) imgtick->Move(10740, 180);
+    if (imgcross) imgcross->Move(10740, 180);
+    if (imgcross)
+        if (auto p = picture(QStringLiteral("images\\cross.jpg"))) imgcross->setPicture(*p);
+    if (imgtick)
+        if (auto p = picture(QStringLiteral("images\\tick.jpg"))) imgtick->setPicture(*p);
+    if (imgtick) imgtick->Hide();
+    if (imgcross) imgcross->Hide();
+}
+
+void Module1::PlayCue(const QString& path) {
+    if (SoundOn != 1) return;
+    if (!flow) return;
+    auto* grey = static_cast<Grey*>(flow->load(QStringLiteral("Grey")));
+    if (grey) grey->SndDevil1.Play(path);
+}
+
+Picture Module1::LoadPicture(const QString& path) {
+    const PictureResult r = platform.pictures.load(path);
+    if (r.picture) return *r.picture;
+    if (r.failure == PictureResult::Failure::NotFound) {
+        platform.fatal.fail(QStringLiteral("Run-time error '53'"), QStringLiteral("File not found: %1").arg(path));
+    }
+    platform.fatal.fail(QStringLiteral("Run-time error '481'"), QStringLiteral("Invalid picture: %1").arg(path));
+    return {};  // not reached: the report ends the program
+}
+
+}  // namespace qm

@@ -1,0 +1,53 @@
+#pragma once
+// The program-wide variables shared by every screen, the screen preparation that every
+// screen but the title runs when it loads, and the one sound request.
+
+#include <QString>
+#include <array>
+#include <optional>
+
+#include "platform/platform.h"
+
+namespace qm {
+
+class Form;
+class ScreenFlow;
+
+// A program-wide number that starts empty; an empty value equals no number.
+using VInt = std::optional<int>;
+
+// The number a value holds, 0 for an empty one (as arithmetic on an empty value sees it).
+inline int num(const VInt& v) { return v.value_or(0); }
+
+class Module1 {
+public:
+    explicit Module1(const Platform& platform) : platform(platform) {}
+    Module1(const Module1&) = delete;
+    Module1& operator=(const Module1&) = delete;
+
+    const Platform platform;
+    ScreenFlow* flow = nullptr;  // set by the screen flow that runs this program
+
+    VInt SoundOn;
+    VInt CounterA, CounterB, CounterC;
+    VInt ResultFlag;
+    VInt LastPick;
+    VInt CurrentPick;
+    std::array<QString, 201> QuestionBank;
+    std::array<QString, 201> AnswerBank;
+    std::array<QString, 201> ExtraBank;
+    std::array<QString, 201> CodeBank;
+    std::array<VInt, 101> AnswerKey;
+
+    // Sizes and places a screen as it loads and gives it the shared buttons and pictures.
+    void PrepareScreen(Form& screen);
+
+    // Plays a wave file ("wav\click.wav") when sound is on.
+    void PlayCue(const QString& path);
+
+    // Loads a picture outside PrepareScreen; a picture that cannot be read ends the program
+    // with a run-time error naming the file.
+    Picture LoadPicture(const QString& path);
+};
+
+}  // namespace qm

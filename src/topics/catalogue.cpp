@@ -1,0 +1,65 @@
+#include "topics/catalogue.h"
+
+#include "exercise/exercise_screen.h"
+
+namespace qm {
+
+namespace {
+
+const QColor kDeep(48, 133, 214);
+const QColor kLight(49, 135, 215);
+
+ScreenEntry screen(const char* name, const char* title, int family, int menu, int index, QColor back, Draw draw,
+                   ScreenFactory factory = makeFrameScreen) {
+    ScreenEntry e{QString::fromUtf8(name), QString::fromUtf8(title), family, menu, index, back, draw,
+                  false, false, false, factory};
+    const QString n = e.name;
+    e.wipeKeepsOther = n == QLatin1String("comma") || n == QLatin1String("punctuation") || n == QLatin1String("punc2");
+    e.nextHiddenAtFirst = n == QLatin1String("basic") || n == QLatin1String("negative") || n == QLatin1String("conv") ||
+                          n == QLatin1String("notes") || n == QLatin1String("noun2") || n == QLatin1String("comma2");
+    e.answerButtonShown = n == QLatin1String("puncnum") || n == QLatin1String("hyphen2");
+    return e;
+}
+
+}  // namespace
+
+const Catalogue& topicCatalogue() {
+    using D = Draw;
+    static const Catalogue catalogue({
+        screen("basic", "Basic Meaning", 4, 1, 0, kLight, D::Plain),
+        screen("noun", "Noun and Verb Agreement", 4, 1, 1, kLight, D::Plain),
+        screen("negative", "Double Negatives", 4, 1, 2, kLight, D::Plain),
+        screen("punc2", "Punctuation", 8, 1, 3, kLight, D::Reseed),
+        screen("auxiliary", "Auxiliary Verbs", 3, 1, 4, kLight, D::Reseed),
+        screen("verbforms", "Verb Forms", 3, 2, 0, kDeep, D::Reseed),
+        screen("tenses", "Tenses", 3, 2, 1, kDeep, D::Reseed),
+        screen("noun2", "Different Kinds of Nouns", 4, 2, 2, kLight, D::InOrder),
+        screen("comma2", "Punctuation with Commas", 5, 2, 3, kLight, D::Reseed),
+        screen("clause", "The Subordinate Clause", 3, 2, 4, kDeep, D::Reseed),
+        screen("prepositions", "Prepositions", 7, 3, 0, kLight, D::Plain),
+        screen("apostrophe", "Apostrophes", 3, 3, 1, kDeep, D::Reseed),
+        screen("connectives", "Connectives", 7, 3, 2, kLight, D::Plain),
+        screen("puncnum", "Accurate Punctuation", 3, 3, 3, kLight, D::Reseed),
+        screen("mainclause", "The Main Clause", 3, 3, 4, kDeep, D::Reseed),
+        screen("sentence", "Sentence Structure", 3, 4, 0, kDeep, D::Reseed),
+        screen("parenthesis", "Parenthesis", 3, 4, 1, kDeep, D::Reseed),
+        screen("active", "Active and Passive Verbs", 3, 4, 2, kDeep, D::Reseed),
+        screen("punctuation", "Punctuation Terminology", 6, 4, 3, kLight, D::InOrder),
+        screen("connections", "Connections", 3, 4, 4, kDeep, D::Reseed),
+        screen("conv", "Colloquial Language", 4, 5, 0, kLight, D::Plain),
+        screen("comma", "Comma, Colon and Semi-colon", 6, 5, 1, kLight, D::Reseed),
+        screen("formal", "Formal Language", 3, 5, 2, kDeep, D::Reseed),
+        screen("hyphen2", "Hyphens", 3, 5, 3, kLight, D::Reseed),
+        screen("speech", "Speech Punctuation", 3, 5, 4, kDeep, D::Reseed),
+        screen("notes", "Note Making", 4, 6, 0, kLight, D::Plain),
+        screen("conventions", "Language Conventions", 6, 6, 1, kLight, D::Reseed),
+        screen("phrase", "Phrases and Clauses", 6, 6, 2, kLight, D::Reseed),
+        screen("terminology", "Literacy Terminology", 3, 6, 3, kLight, D::Reseed),
+        screen("revision", "Revision", 3, 6, 4, kLight, D::Reseed),
+        screen("hyphen", "Dashes and Hyphens", 3, 5, -1, kDeep, D::Reseed),
+        screen("punc1", "Punctuation", 5, 1, -1, kLight, D::InOrder),
+    });
+    return catalogue;
+}
+
+}  // namespace qm

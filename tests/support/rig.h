@@ -1,0 +1,53 @@
+#pragma once
+// A whole program on test doubles: a manual clock, scripted random numbers, a recording
+// sound player, a settable desktop, recorded web requests, fatal errors and end of run.
+// Pictures are read from the shipped assets unless a test gives another folder.
+
+#include <QString>
+#include <QTest>
+#include <memory>
+
+#include "controls/form.h"
+#include "platform/platform.h"
+#include "shell/flow.h"
+#include "shell/module1.h"
+
+namespace qm::test {
+
+QString assetsFolder();
+
+struct Rig {
+    explicit Rig(const QString& folder = assetsFolder(), const Catalogue* catalogue = nullptr);
+    ~Rig();
+
+    ManualClock clock;
+    ScriptedRandom random;
+    RecordingSoundPlayer sound;
+    PictureStore pictures;
+    RecordingWebLauncher web;
+    FakeDesktop desktop;
+    RecordingFatalReporter fatal;
+    RecordingSession session;
+    Module1 m;
+    std::unique_ptr<ScreenFlow> flow;
+
+    template <typename T = Form>
+    T* screen(const QString& name) const {
+        return dynamic_cast<T*>(flow->screen(name));
+    }
+    // Shows a screen as navigation would, and runs its first Timer1 tick if it has one.
+    template <typename T = Form>
+    T* open(const QString& name) {
+        auto* s = dynamic_cast<T*>(flow->show(name));
+        return s;
+    }
+    // Deletes the screens unloaded so far, as the event loop would after a handler.
+    void collect();
+    // Clears the record of sounds played.
+    void quiet() { sound.played.clear(); }
+};
+
+// Makes sure the fonts of the program are loaded (once per test program).
+void useProgramFonts();
+
+}  // namespace qm::test

@@ -1,0 +1,248 @@
+// What the program takes from its surroundings: picture paths, the working folder,
+// the clocks, fonts, and the control toolkit's own rules.
+
+#include <QFontInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "controls/form.h"
+#include "platform/workdir.h"
+#include "rig.h"
+
+using namespace qm;
+using namespace qm::test;
+
+namespace {
+
+void touch(const QString& path, const QByteArray& bytes = "x") {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+}
+
+}  // namespace
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { useProgramFonts(); }
+
+    void pathsMatchWithoutRegardToCase() {
+        QTemporaryDir dir;
+        touch(dir.filePath(QStringLiteral("Images/BOARD.WMF")));
+        touch(dir.filePath(QStringLiteral("Images/exit.jpg")));
+        touch(dir.filePath(QStringLiteral("wav/click.wav")));
+        const QString board = dir.filePath(QStringLiteral("Images/BOARD.WMF"));
+        for (const char* p : {"IMAGES\\BOARD.WMF", "images\\board.wmf", "Images\\Board.Wmf", "Images/BOARD.WMF"})
+            QCOMPARE(resolveProgramPath(dir.path(), QString::fromLatin1(p)), board);
+        QCOMPARE(resolveProgramPath(dir.path(), QStringLiteral("images\\EXIT.JPG")),
+                 dir.filePath(QStringLiteral("Images/exit.jpg")));
+        QCOMPARE(resolveProgramPath(dir.path(), QStringLiteral("WAV\\Click.wav")),
+                 dir.filePath(QStringLiteral("wav/click.wav")));
+        QVERIFY(resolveProgramPath(dir.path(), QStringLiteral("Images\\missing.jpg")).isEmpty());
+        QVERIFY(resolveProgramPath(dir.path(), QStringLiteral("Images")).isEmpty());  // a folder is no file
+        QVERIFY(resolveProgramPath(dir.path(), QStringLiteral("..\\Images\\exit.jpg")).isEmpty());
+        QVERIFY(resolveProgramPath(dir.path(), QString()).isEmpty());
+    }
+
+    void picturesLoadOrSayWhyNot() {
+        QTemporaryDir dir;
+        QImage img(4, 3, QImage::Format_RGB32);
+        img.fill(Qt::red);
+        QDir().mkpath(dir.filePath(QStringLiteral("images")));
+        QVERIFY(img.save(dir.filePath(QStringLiteral("images/a.jpg")), "JPG"));
+        touch(dir.filePath(QStringLiteral("images/bad.jpg")), "not a jpeg");
+        touch(dir.filePath(QStringLiteral("images/bad.wmf")), QByteArray(40, '\0'));
+        PictureStore store(dir.path());
+        const PictureResult ok = store.load(QStringLiteral("Images\\A.JPG"));
+        QVERIFY(ok.picture);
+        QCOMPARE(ok.picture->sizeTwips(), QSize(60, 45));
+        QVERIFY(store.load(QStringLiteral("Images\\none.jpg")).failure == PictureResult::Failure::NotFound);
+        QVERIFY(store.load(QStringLiteral("Images\\bad.jpg")).failure == PictureResult::Failure::Invalid);
+        QVERIFY(store.load(QStringLiteral("Images\\bad.wmf")).failure == PictureResult::Failure::Invalid);
+    }
+
+    void workingFolderFromAnyStart() {
+        QTemporaryDir dir;
+        QDir().mkpath(dir.filePath(QStringLiteral("bin")));
+        QDir().mkpath(dir.filePath(QStringLiteral("assets/IMAGES")));
+        QDir().mkpath(dir.filePath(QStringLiteral("here/images")));
+        const QString exe = dir.filePath(QStringLiteral("bin"));
+        // Started where the pictures are: that folder.
+        QCOMPARE(findWorkingFolder(workingFolderCandidates(dir.filePath(QStringLiteral("here")), exe)),
+                 dir.filePath(QStringLiteral("here")));
+        // Started anywhere else: the assets beside (or above) the executable.
+        QCOMPARE(findWorkingFolder(workingFolderCandidates(QStringLiteral("/"), exe)),
+                 QDir(dir.filePath(QStringLiteral("bin/../assets"))).absolutePath());
+        QVERIFY(findWorkingFolder({dir.filePath(QStringLiteral("bin")), QString()}).isEmpty());
+        // The shipped assets are always found from the source tree.
+        QCOMPARE(findWorkingFolder(workingFolderCandidates(QStringLiteral("/"), QStringLiteral("/nowhere"))),
+                 QDir(QStringLiteral(QM_SOURCE_ASSETS)).absolutePath());
+    }
+
+    void manualClockFiresInTimeOrder() {
+        ManualClock clock;
+        QStringList fired;
+        auto a = clock.makeTimer([&] { fired << QStringLiteral("a%1").arg(clock.now()); });
+        auto b = clock.makeTimer([&] { fired << QStringLiteral("b%1").arg(clock.now()); });
+        a->start(250);
+        b->start(100);
+        clock.advance(500);
+        QCOMPARE(fired, (QStringList{"b100", "b200", "a250", "b300", "b400", "a500", "b500"}));
+        QCOMPARE(clock.running(), 2);
+        b.reset();  // a destroyed timer never fires
+        fired.clear();
+        clock.advance(250);
+        QCOMPARE(fired, QStringList{"a750"});
+    }
+
+    void timerIntervalRestartsButEnablingDoesNot() {
+        Rig rig;
+        Form form(QStringLiteral("f"), rig.clock);
+        Timer* t = form.addTimer(QStringLiteral("Timer2"), 250, false);
+        int ticks = 0;
+        t->onTimer = [&] { ++ticks; };
+        rig.clock.advance(1000);
+        QCOMPARE(ticks, 0);
+        t->setEnabled(true);
+        rig.clock.advance(200);
+        t->setEnabled(true);  // already running: the count goes on
+        rig.clock.advance(50);
+        QCOMPARE(ticks, 1);
+        rig.clock.advance(200);
+        t->setInterval(250);  // restarts the count
+        rig.clock.advance(249);
+        QCOMPARE(ticks, 1);
+        rig.clock.advance(1);
+        QCOMPARE(ticks, 2);
+        // A handler that changes its own interval sets the next step.
+        t->onTimer = [&] {
+            ++ticks;
+            t->setInterval(1000);
+        };
+        rig.clock.advance(250);
+        QCOMPARE(ticks, 3);
+        rig.clock.advance(999);
+        QCOMPARE(ticks, 3);
+        rig.clock.advance(1);
+        QCOMPARE(ticks, 4);
+        form.unloadNow();
+        rig.clock.advance(5000);
+        QCOMPARE(ticks, 4);
+        QCOMPARE(rig.clock.running(), 0);
+    }
+
+    void shortIntervalsTakeOneTickOfTheOldTimer() {
+        QCOMPARE(realIntervalMs(1), 16);
+        QCOMPARE(realIntervalMs(15), 16);
+        QCOMPARE(realIntervalMs(250), 250);
+    }
+
+    void scriptedRandom() {
+        ScriptedRandom r;
+        r.script(0.25, 0.5);
+        QCOMPARE(r.Rnd(), 0.25);
+        QCOMPARE(r.Rnd(), 0.5);
+        QCOMPARE(r.Rnd(), 0.0);
+        RealRandom real;
+        for (int i = 0; i < 1000; ++i) {
+            const double v = real.Rnd();
+            QVERIFY(v >= 0.0 && v < 1.0);
+        }
+    }
+
+    void fontsAreTheProgramsOwn() {
+        QCOMPARE(QFontInfo(makeFont({QStringLiteral("Tahoma"), 18, true})).family(), QStringLiteral("Tahoma"));
+        QCOMPARE(QFontInfo(makeFont({QStringLiteral("Times New Roman"), 36})).family(), QStringLiteral("Liberation Serif"));
+        QCOMPARE(QFontInfo(makeFont({QStringLiteral("Arial"), 8.25})).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(makeFont({QStringLiteral("Tahoma"), 27.75}).pixelSize(), 37);
+        QCOMPARE(makeFont({QStringLiteral("Times New Roman"), 20.25}).pixelSize(), 27);
+    }
+
+    void labelsSizeToTheirText() {
+        Rig rig;
+        Form form(QStringLiteral("f"), rig.clock);
+        auto* l = form.add<Label>(QStringLiteral("Label7"));
+        l->setFont_({QStringLiteral("Tahoma"), 20.25, true});
+        l->setAutoSize(true);
+        l->setCaption(QStringLiteral("red"));
+        const double narrow = l->Width();
+        l->setCaption(QStringLiteral("***"));
+        const double stars = l->Width();
+        l->setCaption(QStringLiteral("bicycle"));
+        QVERIFY(l->Width() > narrow);
+        QVERIFY(stars != narrow);
+        QCOMPARE(std::fmod(l->Width(), 15.0), 0.0);
+        l->setCaption(QString());
+        QCOMPARE(l->Width(), 0.0);
+        QVERIFY(l->Height() > 0);
+        // A fixed label wraps its words.
+        auto* fixed = form.add<Label>(QStringLiteral("Label1"));
+        fixed->setFont_({QStringLiteral("Times New Roman"), 36});
+        fixed->Move(0, 0, 3000, 2000);
+        fixed->setCaption(QStringLiteral("one two three four five six seven"));
+        QVERIFY(fixed->linesNeeded() >= 3);
+        QCOMPARE(fixed->Width(), 3000.0);
+    }
+
+    void controlArraysCopyElementZero() {
+        Rig rig;
+        Form form(QStringLiteral("f"), rig.clock);
+        ControlArray<Label> arr = form.addArray<Label>(QStringLiteral("Label3"));
+        arr.at(0).Move(100, 200, 300, 400);
+        arr.at(0).setFont_({QStringLiteral("Tahoma"), 15.75, true});
+        arr.at(0).setBackColor(Qt::black);
+        arr.at(0).setBorderStyle(Border::FixedSingle);
+        QList<int> clicked;
+        arr.on().click = [&](int i) { clicked << i; };
+        Label* third = arr.Load(2);
+        QCOMPARE(arr.count(), 3);
+        QCOMPARE(third->Index(), 2);
+        QCOMPARE(third->Width(), 300.0);
+        QCOMPARE(third->Font().points, 15.75);
+        QCOMPARE(third->BackColor(), QColor(Qt::black));
+        QVERIFY(!third->Visible());
+        third->Click();  // hidden: no click
+        third->Show();
+        third->Click();
+        arr(1)->Show();
+        arr(1)->Click();
+        arr(0)->Click();
+        QCOMPARE(clicked, (QList<int>{2, 1, 0}));
+        QVERIFY(arr(7) == nullptr);
+    }
+
+    void optionButtonsFormOneGroup() {
+        Rig rig;
+        Form form(QStringLiteral("f"), rig.clock);
+        auto* a = form.add<OptionButton>(QStringLiteral("Option1"));
+        auto* b = form.add<OptionButton>(QStringLiteral("Option2"));
+        int clicks = 0;
+        b->onClick = [&] { ++clicks; };
+        a->setValue(true);
+        b->setValue(true);
+        QVERIFY(!a->Value());
+        QVERIFY(b->Value());
+        QCOMPARE(clicks, 1);
+    }
+
+    void soundPlayerIsSilentWithoutFileOrDevice() {
+        QTemporaryDir dir;
+        RealSoundPlayer player(dir.path());
+        player.play(QStringLiteral("wav\\click.wav"));  // no such file: nothing happens
+        QCOMPARE(player.effectCount(), 0);
+        // One effect per file, whatever the spelling, reused for every request; with no
+        // audio device the requests simply make no sound.
+        RealSoundPlayer shipped(assetsFolder());
+        shipped.play(QStringLiteral("wav\\click.wav"));
+        shipped.play(QStringLiteral("WAV\\click.wav"));
+        shipped.play(QStringLiteral("wav\\click.wav"));
+        QCOMPARE(shipped.effectCount(), 1);
+        shipped.play(QStringLiteral("wav\\cash.wav"));
+        QCOMPARE(shipped.effectCount(), 2);
+    }
+};
+
+QTEST_MAIN(PlatformTest)
+#include "test_platform.moc"

@@ -1,0 +1,286 @@
+// Screen preparation, the title screen, the start screen and the menu layouts.
+
+#include <QtTest>
+#include <QTemporaryDir>
+
+#include "exercise/exercise_screen.h"
+#include "rig.h"
+#include "shell/intro0.h"
+#include "shell/menu.h"
+#include "shell/titlefrm.h"
+
+using namespace qm;
+using namespace qm::test;
+
+namespace {
+
+// A screen with only some of the shared controls.
+class Sparse final : public Form {
+public:
+    explicit Sparse(Clock& c) : Form(QStringLiteral("sparse"), c) {
+        cmdgo = add<PictureButton>(QStringLiteral("cmdgo"));
+        cmdgo->Move(1, 2, 3, 4);
+        imgtick = add<PictureBox>(QStringLiteral("imgtick"));
+        imgtick->Move(5, 6, 7, 8);
+        // A control of the wrong kind under a shared name is left alone.
+        board = add<Label>(QStringLiteral("Image1"));
+        board->Move(11, 12, 13, 14);
+    }
+    PictureButton* cmdgo;
+    PictureBox* imgtick;
+    Label* board;
+};
+
+void copyAssets(const QString& from, const QString& to, const QStringList& skip) {
+    for (const QString& sub : {QStringLiteral("Images"), QStringLiteral("opening2"), QStringLiteral("wav")}) {
+        QDir(to).mkpath(sub);
+        for (const QString& f : QDir(from + QLatin1Char('/') + sub).entryList(QDir::Files))
+            if (!skip.contains(f)) QFile::copy(from + '/' + sub + '/' + f, to + '/' + sub + '/' + f);
+    }
+}
+
+}  // namespace
+
+class PrepareTest : public QObject {
+    Q_OBJECT
+private slots:
+    void placesScreenOnTheDesktop_data() {
+        QTest::addColumn<QSize>("desktop");
+        QTest::addColumn<double>("left");
+        QTest::addColumn<double>("top");
+        QTest::newRow("exactly 12000 wide: centred") << QSize(12000, 9000) << 0.0 << 0.0;
+        QTest::newRow("wider: 840 left of centre") << QSize(19200, 14400) << 2760.0 << 2700.0;
+        QTest::newRow("one twip wider counts as wide") << QSize(12001, 9001) << -839.5 << 0.5;
+        QTest::newRow("smaller: negative, centres match") << QSize(9600, 7200) << -1200.0 << -900.0;
+    }
+    void placesScreenOnTheDesktop() {
+        QFETCH(QSize, desktop);
+        QFETCH(double, left);
+        QFETCH(double, top);
+        Rig rig;
+        rig.desktop.size = desktop;
+        auto* s = rig.open<ExerciseScreen>(QStringLiteral("tenses"));
+        QCOMPARE(s->Width(), 12000.0);
+        QCOMPARE(s->Height(), 9000.0);
+        QCOMPARE(s->Left(), left);
+        QCOMPARE(s->Top(), top);
+        // The hourglass shows while the screen is placed and goes away again.
+        QCOMPARE(rig.desktop.busyCalls, 1);
+        QCOMPARE(rig.desktop.restoreCalls, 1);
+        QVERIFY(!rig.desktop.pointerBusy);
+        QVERIFY(!s->hasIcon());
+    }
+
+    void screenLackingControlsIsPreparedWithoutError() {
+        Rig rig;
+        Sparse s(rig.clock);
+        s.setIcon(QIcon(QStringLiteral(":/icon/quillmark.png")));
+        rig.m.PrepareScreen(s);
+        QCOMPARE(s.BackColor(), QColor(49, 135, 214));
+        QVERIFY(!s.hasIcon());
+        QCOMPARE(s.Width(), 12000.0);
+        QCOMPARE(QRectF(s.cmdgo->Left(), s.cmdgo->Top(), s.cmdgo->Width(), s.cmdgo->Height()),
+                 QRectF(10020, 7920, 1785, 500));
+        QVERIFY(!s.cmdgo->picture().isNull());
+        QVERIFY(!s.cmdgo->TabStop());
+        QCOMPARE(s.imgtick->Left(), 10740.0);
+        QVERIFY(!s.imgtick->Visible());
+        QCOMPARE(s.board->Left(), 11.0);
+    }
+
+    void missingFilesOnlySkipTheirSteps() {
+        QTemporaryDir dir;
+        copyAssets(assetsFolder(), dir.path(), {QStringLiteral("next.jpg"), QStringLiteral("BOARD.WMF")});
+        Rig rig(dir.path());
+        auto* s = rig.open<ExerciseScreen>(QStringLiteral("active"));
+        QVERIFY(s->cmdgo->picture().isNull());
+        QCOMPARE(s->cmdgo->Left(), 10020.0);
+        QVERIFY(s->Image1->picture().isNull());
+        QCOMPARE(s->Image1->Left(), 10200.0);
+        QVERIFY(!s->cmdexit->picture().isNull());
+        QVERIFY(!s->imgtick->picture().isNull());
+        QVERIFY(rig.fatal.message.isEmpty());
+
+        QTemporaryDir empty;
+        Rig bare(empty.path());
+        auto* t = bare.open<ExerciseScreen>(QStringLiteral("formal"));
+        QVERIFY(t);
+        QVERIFY(t->cmdexit->picture().isNull());
+        QCOMPARE(t->imgcross->Top(), 180.0);
+        QVERIFY(bare.fatal.message.isEmpty());
+    }
+
+    void damagedBoardIsSkipped() {
+        QTemporaryDir dir;
+        copyAssets(assetsFolder(), dir.path(), {QStringLiteral("BOARD.WMF")});
+        QFile f(dir.path() + QStringLiteral("/Images/BOARD.WMF"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("\xD7\xCD\xC6\x9A\0\0garbage", 14));
+        f.close();
+        Rig rig(dir.path());
+        auto* s = rig.open<ExerciseScreen>(QStringLiteral("tenses"));
+        QVERIFY(s->Image1->picture().isNull());
+        QVERIFY(rig.fatal.message.isEmpty());
+    }
+
+    void pictureOutsidePreparationIsFatal() {
+        QTemporaryDir dir;
+        copyAssets(assetsFolder(), dir.path(), {QStringLiteral("literacy22.jpg")});
+        Rig rig(dir.path());
+        QVERIFY_THROWS_EXCEPTION(FatalErrorRaised, rig.flow->show(QStringLiteral("menu1")));
+        QVERIFY(rig.fatal.title.startsWith(QStringLiteral("Run-time error")));
+        QVERIFY(rig.fatal.message.contains(QStringLiteral("Images\\literacy22.jpg")));
+
+        QTemporaryDir bad;
+        copyAssets(assetsFolder(), bad.path(), {QStringLiteral("startl00.jpg")});
+        QFile f(bad.path() + QStringLiteral("/opening2/startl00.jpg"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("not a picture");
+        f.close();
+        Rig broken(bad.path());
+        QVERIFY_THROWS_EXCEPTION(FatalErrorRaised, broken.flow->start());
+        QVERIFY(broken.fatal.message.contains(QStringLiteral("opening2\\startl00.jpg")));
+        QVERIFY(broken.fatal.message.contains(QStringLiteral("Invalid picture")));
+    }
+
+    void titleScreenKeepsItsSizeAndCentresExactly() {
+        Rig rig;
+        rig.desktop.size = QSize(19200, 14400);
+        rig.flow->start();
+        auto* t = rig.screen<Titlefrm>(QStringLiteral("Titlefrm"));
+        QCOMPARE(t->Width(), 5730.0);
+        QCOMPARE(t->Height(), 6915.0);
+        QCOMPARE(t->width(), 382);
+        QCOMPARE(t->height(), 461);
+        QCOMPARE(t->Left(), 9600 - 2865.0);
+        QCOMPARE(t->Top(), 7200 - 3457.5);
+        QVERIFY(t->hasIcon());
+        QCOMPARE(t->Caption(), QStringLiteral(" "));
+        QVERIFY(!t->Picture1->picture().isNull());
+        QCOMPARE(t->Frame1->Top(), -90.0);
+        QCOMPARE(t->Label4->Caption(), QStringLiteral("Quillmark"));
+        QCOMPARE(t->Label1->Caption(), QStringLiteral(" Years 5 and 6   Sentence Level Work"));
+        QCOMPARE(t->Label1->linesNeeded(), 2);
+        QCOMPARE(t->Label2->linesNeeded(), 1);
+        QVERIFY(t->Label3->Caption().startsWith(QStringLiteral("By ")));
+        QVERIFY(t->Label5->Caption().startsWith(QStringLiteral("Programming")));
+        QVERIFY(t->Label6->Caption().startsWith(QStringLiteral("Series Editor")));
+        QVERIFY(t->Command1->TabStop());
+    }
+
+    void startScreen() {
+        Rig rig;
+        rig.m.SoundOn = 1;
+        auto* s = rig.open<intro0>(QStringLiteral("intro0"));
+        QCOMPARE(s->BackColor(), QColor(49, 135, 215));
+        QCOMPARE(s->Option1->BackColor(), QColor(93, 88, 250));
+        QVERIFY(!s->picture().isNull());
+        // The board that preparation put into Image1 gives way to the menus' background.
+        QVERIFY(!s->Image1->picture().isNull());
+        QVERIFY(!s->Image1->picture().isMetafile());
+        QVERIFY(!s->Image1->Visible());
+        QCOMPARE(s->Image2->Width(), s->Image2->picture().sizeTwips().width() * 1.0);
+        QCOMPARE(s->Command1->Left(), 90.0);
+        QVERIFY(s->Option1->Value());
+        for (int i = 0; i < 6; ++i) {
+            QVERIFY(s->Label2(i)->Visible());
+            QCOMPARE(s->Label2(i)->Caption(), QStringLiteral("Term %1").arg(i % 3 + 1));
+            QCOMPARE(s->Label2(i)->Left(), i < 3 ? 120.0 : 9720.0);
+            QCOMPARE(s->Label2(i)->Top(), 3840.0 + 840 * (i % 3));
+        }
+        QCOMPARE(s->Label1->linesNeeded(), 2);
+        QCOMPARE(s->Label8->linesNeeded(), 1);
+        QCOMPARE(s->Label3->linesNeeded(), 1);
+
+        // The note shows over "Teachers' Guide", stays over other controls and hides over
+        // the bare background.
+        QVERIFY(!s->Label7->Visible());
+        s->Label6->MouseMove({});
+        QVERIFY(s->Label7->Visible());
+        s->Label2(0)->MouseMove({});
+        s->Label4->MouseMove({});
+        QVERIFY(s->Label7->Visible());
+        s->onMouseMove({});
+        QVERIFY(!s->Label7->Visible());
+
+        // The web link opens the maker's page and stays on this screen, silently.
+        s->Label8->Click();
+        QCOMPARE(rig.web.opened, QStringList{intro0::kWebAddress});
+        QCOMPARE(rig.flow->front(), QStringLiteral("intro0"));
+        QVERIFY(rig.sound.played.isEmpty());
+
+        // The sound options set the switch and make no sound.
+        s->Option2->setValue(true);
+        QVERIFY(rig.m.SoundOn == 0);
+        s->Option1->setValue(true);
+        QVERIFY(rig.m.SoundOn == 1);
+        QVERIFY(rig.sound.played.isEmpty());
+    }
+
+    void startScreenRemembersSoundOffAndStillOpensMenus() {
+        Rig rig;
+        rig.m.SoundOn = 0;
+        auto* s = rig.open<intro0>(QStringLiteral("intro0"));
+        QVERIFY(s->Option2->Value());
+        QVERIFY(!s->Option1->Value());
+        s->Label2(4)->Click();
+        QCOMPARE(rig.flow->front(), QStringLiteral("menu5"));
+        QVERIFY(rig.sound.played.isEmpty());
+    }
+
+    void menuLayouts_data() {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("menu1") << 1 << 4455.0 << "Year 5 - Term 1";
+        QTest::newRow("menu2") << 2 << 4455.0 << "Year 5 - Term 2";
+        QTest::newRow("menu3") << 3 << 3735.0 << "Year 5 - Term 3";
+        QTest::newRow("menu4") << 4 << 4455.0 << "Year 6 - Term 1";
+        QTest::newRow("menu5") << 5 << 5055.0 << "Year 6 - Term 2";
+        QTest::newRow("menu6") << 6 << 3735.0 << "Year 6 - Term 3";
+    }
+    void menuLayouts() {
+        QFETCH(int, k);
+        QFETCH(double, width);
+        QFETCH(QString, title);
+        Rig rig;
+        rig.desktop.size = QSize(19200, 14400);
+        auto* menu = rig.open<MenuScreen>(QStringLiteral("menu%1").arg(k));
+        QCOMPARE(menu->Left(), 2760.0);
+        QCOMPARE(menu->BackColor(), QColor(49, 135, 215));
+        QVERIFY(!menu->picture().isNull());
+        QCOMPARE(menu->Label1->Caption(), title);
+        QCOMPARE(menu->Label1->Left(), (12000 - 6270) / 2.0);
+        QCOMPARE(menu->Label1->Top(), 120.0);
+        QCOMPARE(menu->Label1->linesNeeded(), 1);
+        QCOMPARE(menu->Label3.count(), 5);
+        for (int i = 0; i < 5; ++i) {
+            Label* t = menu->Label3(i);
+            QCOMPARE(t->Width(), width);
+            QCOMPARE(t->Height(), 495.0);
+            QCOMPARE(t->Left(), (12000 - width) / 2);
+            QCOMPARE(t->Top(), 3000.0 + 750 * i);
+            QVERIFY(t->Visible());
+            QCOMPARE(t->BackColor(), QColor(0, 0, 0));
+            QCOMPARE(t->ForeColor(), QColor(255, 255, 0));
+            QCOMPARE(t->Font().points, 15.75);
+            QVERIFY2(t->linesNeeded() == 1, qPrintable(t->Caption()));
+        }
+        QCOMPARE(menu->Label2.count(), 3);
+        for (int i = 0; i < 3; ++i) {
+            Label* t = menu->Label2(i);
+            QCOMPARE(t->Caption(), QStringLiteral("Term %1").arg(i + 1));
+            QCOMPARE(t->Left(), 9600.0);
+            QCOMPARE(t->Top(), 3000.0 + 750 * i);
+            QCOMPARE(t->Width(), 2235.0);
+            QCOMPARE(t->BackColor(), QColor(0, 0, 255));
+            QVERIFY(t->Visible());
+        }
+        QCOMPARE(menu->Command1->Left(), 90.0);
+        QCOMPARE(menu->Command1->Top(), 7920.0);
+        QVERIFY(!menu->Command1->picture().isNull());
+    }
+};
+
+QTEST_MAIN(PrepareTest)
+#include "test_prepare.moc"

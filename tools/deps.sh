@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quillmark needs to build, run and test, when any is missing.
+set -euo pipefail
+packages=(
+  cmake g++ make pkgconf
+  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 libgl-dev
+  fonts-liberation fonts-wine
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
