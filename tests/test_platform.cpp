@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "controls/form.h"
+#include "platform/wav.h"
 #include "platform/workdir.h"
 #include "rig.h"
 
@@ -227,20 +228,76 @@ private slots:
         QCOMPARE(clicks, 1);
     }
 
+    void shippedSoundsAreWaveFiles() {
+        for (const char* name : {"click", "cash", "boink", "beep", "whizz", "typekey"}) {
+            QFile f(resolveProgramPath(assetsFolder(), QStringLiteral("wav\\%1.wav").arg(QLatin1String(name))));
+            QVERIFY2(f.open(QIODevice::ReadOnly), name);
+            const auto wav = parseWav(f.readAll());
+            QVERIFY2(wav, name);
+            QCOMPARE(wav->bitsPerSample, 16);
+            QCOMPARE(wav->channels, 1);
+            QCOMPARE(wav->sampleRate, 22050);
+            const double seconds = wav->samples.size() / 2.0 / 22050;
+            QVERIFY2(seconds > 0.01 && seconds < 1.5, name);
+        }
+    }
+
+    void damagedWaveFilesAreRefused() {
+        const auto wave = [](quint16 format, quint16 channels, quint32 rate, quint16 bits, QByteArray data,
+                             qint64 dataLength = -1) {
+            QByteArray b("RIFF\0\0\0\0WAVEfmt ", 16);
+            const auto put32 = [&b](quint32 v) { for (int i = 0; i < 4; ++i) b.append(char(v >> (8 * i))); };
+            const auto put16 = [&b](quint16 v) { b.append(char(v)); b.append(char(v >> 8)); };
+            put32(16);
+            put16(format);
+            put16(channels);
+            put32(rate);
+            put32(rate * channels * bits / 8);
+            put16(quint16(channels * bits / 8));
+            put16(bits);
+            b.append("data");
+            put32(quint32(dataLength < 0 ? data.size() : dataLength));
+            b.append(data);
+            return b;
+        };
+        const QByteArray pcm(400, '\x10');
+        QVERIFY(parseWav(wave(1, 1, 22050, 16, pcm)));
+        QCOMPARE(parseWav(wave(1, 2, 44100, 16, pcm))->samples.size(), 400);
+        QCOMPARE(parseWav(wave(1, 1, 8000, 8, pcm))->format().sampleFormat(), QAudioFormat::UInt8);
+        // A data chunk longer than the file is cut to what is there, on a whole frame.
+        QCOMPARE(parseWav(wave(1, 2, 22050, 16, pcm.left(399), 1 << 30))->samples.size(), 396);
+        QVERIFY(!parseWav(wave(3, 1, 22050, 32, pcm)));  // not PCM
+        QVERIFY(!parseWav(wave(1, 1, 22050, 24, pcm)));
+        QVERIFY(!parseWav(wave(1, 0, 22050, 16, pcm)));
+        QVERIFY(!parseWav(wave(1, 1, 0, 16, pcm)));
+        QVERIFY(!parseWav(wave(1, 1, 22050, 16, QByteArray())));
+        QVERIFY(!parseWav(QByteArray("RIFF")));
+        QVERIFY(!parseWav(QByteArray()));
+        const QByteArray good = wave(1, 1, 22050, 16, pcm);
+        for (int cut = 0; cut < 46; ++cut) QVERIFY2(!parseWav(good.left(cut)), qPrintable(QString::number(cut)));
+        QByteArray hugeFormat = good;
+        hugeFormat[16] = '\xff';
+        hugeFormat[19] = '\x7f';
+        QVERIFY(!parseWav(hugeFormat));
+    }
+
     void soundPlayerIsSilentWithoutFileOrDevice() {
         QTemporaryDir dir;
+        QDir().mkpath(dir.filePath(QStringLiteral("wav")));
+        touch(dir.filePath(QStringLiteral("wav/bad.wav")), "RIFF....WAVEjunk");
         RealSoundPlayer player(dir.path());
         player.play(QStringLiteral("wav\\click.wav"));  // no such file: nothing happens
-        QCOMPARE(player.effectCount(), 0);
-        // One effect per file, whatever the spelling, reused for every request; with no
-        // audio device the requests simply make no sound.
+        player.play(QStringLiteral("wav\\bad.wav"));    // a damaged file: nothing happens
+        QVERIFY(!player.playable(QStringLiteral("wav\\click.wav")));
+        QVERIFY(!player.playable(QStringLiteral("wav\\bad.wav")));
+        // Each file is read once, whatever the spelling, and kept for every request.
         RealSoundPlayer shipped(assetsFolder());
         shipped.play(QStringLiteral("wav\\click.wav"));
         shipped.play(QStringLiteral("WAV\\click.wav"));
         shipped.play(QStringLiteral("wav\\click.wav"));
-        QCOMPARE(shipped.effectCount(), 1);
+        QCOMPARE(shipped.soundsLoaded(), 1);
         shipped.play(QStringLiteral("wav\\cash.wav"));
-        QCOMPARE(shipped.effectCount(), 2);
+        QCOMPARE(shipped.soundsLoaded(), 2);
     }
 };
 

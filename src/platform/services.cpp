@@ -7,31 +7,69 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSoundEffect>
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QFile>
+#include <QMediaDevices>
 #include <QUrl>
 #include <QWidget>
+#include <cstdio>
 #include <cstdlib>
 
 #include "platform/pictures.h"
+#include "platform/wav.h"
 
 namespace qm {
 
+struct RealSoundPlayer::Sound {
+    std::optional<WavSound> wav;
+    QBuffer buffer;
+    std::unique_ptr<QAudioSink> sink;
+};
+
 RealSoundPlayer::RealSoundPlayer(QString root) : root_(std::move(root)) {}
 
-RealSoundPlayer::~RealSoundPlayer() { qDeleteAll(effects_); }
+RealSoundPlayer::~RealSoundPlayer() {
+    for (Sound* s : std::as_const(sounds_)) {
+        if (s->sink) s->sink->stop();
+        delete s;
+    }
+}
+
+RealSoundPlayer::Sound* RealSoundPlayer::sound(const QString& programPath) {
+    const QString file = resolveProgramPath(root_, programPath);
+    const QString key = file.isEmpty() ? programPath : file;
+    if (Sound* known = sounds_.value(key)) return known;
+    auto* s = new Sound;
+    sounds_.insert(key, s);
+    QFile f(file);
+    if (!file.isEmpty() && f.size() <= 16 * 1024 * 1024 && f.open(QIODevice::ReadOnly)) s->wav = parseWav(f.readAll());
+    if (!s->wav) return s;
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull() || !device.isFormatSupported(s->wav->format())) {
+        s->wav.reset();
+        return s;
+    }
+    s->buffer.setData(s->wav->samples);
+    s->sink = std::make_unique<QAudioSink>(device, s->wav->format());
+    return s;
+}
+
+bool RealSoundPlayer::playable(const QString& programPath) const {
+    const QString file = resolveProgramPath(root_, programPath);
+    const Sound* s = sounds_.value(file.isEmpty() ? programPath : file);
+    return s && s->sink;
+}
 
 void RealSoundPlayer::play(const QString& programPath) {
-    const QString file = resolveProgramPath(root_, programPath);
-    if (file.isEmpty()) return;  // no such file: silence
-    QSoundEffect* effect = effects_.value(file);
-    if (!effect) {
-        effect = new QSoundEffect;
-        effect->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
-        effects_.insert(file, effect);
-    }
+    Sound* s = sound(programPath);
+    if (!s->sink) return;  // no file, a damaged one, or no audio device: silence
     // A new request restarts a sound that is still playing.
-    if (effect->isPlaying()) effect->stop();
-    effect->play();
+    s->sink->stop();
+    s->buffer.close();
+    s->buffer.open(QIODevice::ReadOnly);
+    s->sink->start(&s->buffer);
 }
 
 void RealWebLauncher::open(const QString& address) {

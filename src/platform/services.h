@@ -11,7 +11,6 @@
 #include <memory>
 #include <stdexcept>
 
-class QSoundEffect;
 
 namespace qm {
 
@@ -23,16 +22,23 @@ public:
     virtual void play(const QString& programPath) = 0;
 };
 
+// Plays wave files through the default audio output. Each file is read once and kept,
+// with one output of its own that a new request restarts.
 class RealSoundPlayer final : public SoundPlayer {
 public:
     explicit RealSoundPlayer(QString root);
     ~RealSoundPlayer() override;
     void play(const QString& programPath) override;
-    int effectCount() const { return int(effects_.size()); }
+    // Files read so far (a missing or unreadable one counts, and stays silent).
+    int soundsLoaded() const { return int(sounds_.size()); }
+    // Whether a file could be played at all (it was read and a device takes its format).
+    bool playable(const QString& programPath) const;
 
 private:
+    struct Sound;
+    Sound* sound(const QString& programPath);
     QString root_;
-    QHash<QString, QSoundEffect*> effects_;  // one effect per file, reused
+    QHash<QString, Sound*> sounds_;
 };
 
 class RecordingSoundPlayer final : public SoundPlayer {

@@ -1,0 +1,71 @@
+#include "platform/wav.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace qm {
+
+namespace {
+
+std::uint32_t u32(const char* p) {
+    const auto* b = reinterpret_cast<const unsigned char*>(p);
+    return std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24;
+}
+
+std::uint16_t u16(const char* p) {
+    const auto* b = reinterpret_cast<const unsigned char*>(p);
+    return std::uint16_t(b[0] | b[1] << 8);
+}
+
+}  // namespace
+
+QAudioFormat WavSound::format() const {
+    QAudioFormat f;
+    f.setSampleRate(sampleRate);
+    f.setChannelCount(channels);
+    f.setSampleFormat(bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+    return f;
+}
+
+std::optional<WavSound> parseWav(const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    const qsizetype size = bytes.size();
+    if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0) return std::nullopt;
+    WavSound sound;
+    bool haveFormat = false;
+    qsizetype at = 12;
+    while (at + 8 <= size) {
+        const char* chunk = data + at;
+        const qsizetype length = qsizetype(u32(chunk + 4));
+        const qsizetype body = at + 8;
+        if (length > size - body) {
+            // A data chunk that claims more than the file holds is cut to what is there.
+            if (std::memcmp(chunk, "data", 4) != 0) return std::nullopt;
+        }
+        const qsizetype available = std::min(length, size - body);
+        if (std::memcmp(chunk, "fmt ", 4) == 0) {
+            if (available < 16) return std::nullopt;
+            const char* f = data + body;
+            if (u16(f) != 1) return std::nullopt;  // PCM only
+            sound.channels = u16(f + 2);
+            sound.sampleRate = int(u32(f + 4));
+            sound.bitsPerSample = u16(f + 14);
+            haveFormat = true;
+        } else if (std::memcmp(chunk, "data", 4) == 0) {
+            if (!haveFormat) return std::nullopt;
+            sound.samples = bytes.mid(body, available);
+            break;
+        }
+        at = body + available + (available & 1);
+    }
+    if (!haveFormat || sound.samples.isEmpty()) return std::nullopt;
+    if (sound.channels < 1 || sound.channels > 2) return std::nullopt;
+    if (sound.bitsPerSample != 8 && sound.bitsPerSample != 16) return std::nullopt;
+    if (sound.sampleRate < 4000 || sound.sampleRate > 192000) return std::nullopt;
+    const int frame = sound.channels * sound.bitsPerSample / 8;
+    sound.samples.truncate(sound.samples.size() - sound.samples.size() % frame);
+    if (sound.samples.isEmpty()) return std::nullopt;
+    return sound;
+}
+
+}  // namespace qm

@@ -1,0 +1,23 @@
+#pragma once
+// Wave files: reading the PCM sound out of a RIFF/WAVE file, and playing it.
+
+#include <QAudioFormat>
+#include <QByteArray>
+#include <optional>
+
+namespace qm {
+
+struct WavSound {
+    int sampleRate = 0;
+    int channels = 0;
+    int bitsPerSample = 0;  // 8 or 16
+    QByteArray samples;     // the PCM data as stored
+
+    QAudioFormat format() const;
+};
+
+// Reads an uncompressed PCM wave file (8 or 16 bits, one or two channels). Anything
+// else, or a damaged file, gives nothing; the bytes are never read past their end.
+std::optional<WavSound> parseWav(const QByteArray& bytes);
+
+}  // namespace qm
