@@ -1,6 +1,7 @@
 #include "topics/catalogue.h"
 
 #include "exercise/exercise_screen.h"
+#include "topics/choice/screens.h"
 
 namespace qm {
 
@@ -31,24 +32,24 @@ const Catalogue& topicCatalogue() {
         screen("negative", "Double Negatives", 4, 1, 2, kLight, D::Plain),
         screen("punc2", "Punctuation", 8, 1, 3, kLight, D::Reseed),
         screen("auxiliary", "Auxiliary Verbs", 3, 1, 4, kLight, D::Reseed),
-        screen("verbforms", "Verb Forms", 3, 2, 0, kDeep, D::Reseed),
-        screen("tenses", "Tenses", 3, 2, 1, kDeep, D::Reseed),
+        screen("verbforms", "Verb Forms", 3, 2, 0, kDeep, D::Reseed, makeVerbforms),
+        screen("tenses", "Tenses", 3, 2, 1, kDeep, D::Reseed, makeTenses),
         screen("noun2", "Different Kinds of Nouns", 4, 2, 2, kLight, D::InOrder),
         screen("comma2", "Punctuation with Commas", 5, 2, 3, kLight, D::Reseed),
         screen("clause", "The Subordinate Clause", 3, 2, 4, kDeep, D::Reseed),
         screen("prepositions", "Prepositions", 7, 3, 0, kLight, D::Plain),
-        screen("apostrophe", "Apostrophes", 3, 3, 1, kDeep, D::Reseed),
+        screen("apostrophe", "Apostrophes", 3, 3, 1, kDeep, D::Reseed, makeApostrophe),
         screen("connectives", "Connectives", 7, 3, 2, kLight, D::Plain),
         screen("puncnum", "Accurate Punctuation", 3, 3, 3, kLight, D::Reseed),
         screen("mainclause", "The Main Clause", 3, 3, 4, kDeep, D::Reseed),
         screen("sentence", "Sentence Structure", 3, 4, 0, kDeep, D::Reseed),
         screen("parenthesis", "Parenthesis", 3, 4, 1, kDeep, D::Reseed),
-        screen("active", "Active and Passive Verbs", 3, 4, 2, kDeep, D::Reseed),
+        screen("active", "Active and Passive Verbs", 3, 4, 2, kDeep, D::Reseed, makeActive),
         screen("punctuation", "Punctuation Terminology", 6, 4, 3, kLight, D::InOrder),
-        screen("connections", "Connections", 3, 4, 4, kDeep, D::Reseed),
+        screen("connections", "Connections", 3, 4, 4, kDeep, D::Reseed, makeConnections),
         screen("conv", "Colloquial Language", 4, 5, 0, kLight, D::Plain),
         screen("comma", "Comma, Colon and Semi-colon", 6, 5, 1, kLight, D::Reseed),
-        screen("formal", "Formal Language", 3, 5, 2, kDeep, D::Reseed),
+        screen("formal", "Formal Language", 3, 5, 2, kDeep, D::Reseed, makeFormal),
         screen("hyphen2", "Hyphens", 3, 5, 3, kLight, D::Reseed),
         screen("speech", "Speech Punctuation", 3, 5, 4, kDeep, D::Reseed),
         screen("notes", "Note Making", 4, 6, 0, kLight, D::Plain),

@@ -1,0 +1,69 @@
+// Does the apostrophe show possession or a contraction?
+
+#include "topics/choice/classify.h"
+#include "topics/choice/screens.h"
+
+namespace qm {
+
+namespace {
+
+const ClassifyRow kBank[] = {
+    {u"Van Gogh's paintings are worth a fortune.", 0},
+    {u"That's not fair.", 1},
+    {u"Who knows what we’re supposed to be doing.", 1},
+    {u"Ali’s calculator was defective.", 0},
+    {u"Grace’s bike has a flat tyre.", 0},
+    {u"The dog’s lead is hanging by the door.", 0},
+    {u"We borrowed Mohammed’s football for the match.", 0},
+    {u"My grandma’s garden is full of roses.", 0},
+    {u"The teacher’s desk was covered in books.", 0},
+    {u"The children’s coats were soaking wet.", 0},
+    {u"Ella found her brother’s shoe under the sofa.", 0},
+    {u"The cat’s whiskers twitched in the breeze.", 0},
+    {u"Ravi’s birthday party is on Saturday.", 0},
+    {u"The girls’ changing room was locked.", 0},
+    {u"The school’s new library opens next week.", 0},
+    {u"We stayed at Aunt Mei’s flat in the holidays.", 0},
+    {u"The horse’s mane was long and tangled.", 0},
+    {u"Lucy’s pencil case is purple.", 0},
+    {u"I can’t find my reading book.", 1},
+    {u"Don’t forget your packed lunch.", 1},
+    {u"We’re going swimming after school.", 1},
+    {u"They’ve already eaten all the biscuits.", 1},
+    {u"She isn’t feeling very well today.", 1},
+    {u"You shouldn’t run in the corridor.", 1},
+    {u"I’m the tallest person in my class.", 1},
+    {u"We’ll meet you at the park gate.", 1},
+    {u"He wasn’t ready when the bell rang.", 1},
+    {u"They’re playing football in the rain.", 1},
+    {u"I’d like a glass of water, please.", 1},
+    {u"You’ve left your coat on the bus.", 1},
+    {u"There’s a spider in the bath!", 1},
+    {u"Let’s have a picnic by the river.", 1},
+};
+
+const ClassifyDesign& design() {
+    static const ClassifyDesign d{
+        {QStringLiteral("POSSESSION"), QStringLiteral("CONTRACTION")},
+        QStringLiteral("Identify the reason for the apostrophe in the sentence below."),
+        ChoiceScreen::kYellow,
+        {720, 0, 8655, 1875},
+        30,
+        {120, 2040, 10755, 1905},
+        {120, 4560, 9855, 735},
+        {240, 5280},
+        5280, 4635, 735, 27.75,
+        {2760, 6960, 4455, 1215},
+        48,
+        0,
+        false,
+        kBank,
+    };
+    return d;
+}
+
+}  // namespace
+
+Form* makeApostrophe(Module1& m, const ScreenEntry& e) { return new ClassifyScreen(m, e, design()); }
+
+}  // namespace qm

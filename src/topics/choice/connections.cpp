@@ -1,0 +1,68 @@
+// Should the sentence's "and" become a full stop or a comma? After an answer the
+// corrected sentence shows. The rows come in pairs that share their first clause.
+
+#include "topics/choice/classify.h"
+#include "topics/choice/screens.h"
+
+namespace qm {
+
+namespace {
+
+const ClassifyRow kBank[] = {
+    {u"My drink’s cold and Tom’s car won’t start.", 0, u"My drink’s cold. Tom’s car won’t start."},
+    {u"My drink’s cold and I need to reheat it.", 1, u"My drink’s cold, I need to reheat it."},
+    {u"We’ve missed the bus and now we’ll have to wait.", 1, u"We’ve missed the bus, now we’ll have to wait."},
+    {u"We’ve missed the bus and Ruby’s cat is asleep on the sofa.", 0, u"We’ve missed the bus. Ruby’s cat is asleep on the sofa."},
+    {u"It’s pouring with rain and Omar has a new pencil case.", 0, u"It’s pouring with rain. Omar has a new pencil case."},
+    {u"It’s pouring with rain and we’ll have to play indoors.", 1, u"It’s pouring with rain, we’ll have to play indoors."},
+    {u"I’ve lost my key and Maisie won the spelling test.", 0, u"I’ve lost my key. Maisie won the spelling test."},
+    {u"I’ve lost my key and I can’t open the door.", 1, u"I’ve lost my key, I can’t open the door."},
+    {u"The dog is barking and my maths book is on the table.", 0, u"The dog is barking. My maths book is on the table."},
+    {u"The dog is barking and it wants to go for a walk.", 1, u"The dog is barking, it wants to go for a walk."},
+    {u"Our team won the cup and the library closes at five.", 0, u"Our team won the cup. The library closes at five."},
+    {u"Our team won the cup and everyone cheered loudly.", 1, u"Our team won the cup, everyone cheered loudly."},
+    {u"My shoes are muddy and Leo is learning French.", 0, u"My shoes are muddy. Leo is learning French."},
+    {u"My shoes are muddy and I must clean them before school.", 1, u"My shoes are muddy, I must clean them before school."},
+    {u"The sun is shining and Ayesha’s brother is eight.", 0, u"The sun is shining. Ayesha’s brother is eight."},
+    {u"The sun is shining and we can eat our lunch outside.", 1, u"The sun is shining, we can eat our lunch outside."},
+    {u"Jack has a sore throat and the bus is late again.", 0, u"Jack has a sore throat. The bus is late again."},
+    {u"Jack has a sore throat and he can’t sing in the concert.", 1, u"Jack has a sore throat, he can’t sing in the concert."},
+    {u"The kitten is hungry and the match starts at three.", 0, u"The kitten is hungry. The match starts at three."},
+    {u"The kitten is hungry and it keeps mewing at me.", 1, u"The kitten is hungry, it keeps mewing at me."},
+    {u"I’ve finished my homework and Sanjay’s goldfish is orange.", 0, u"I’ve finished my homework. Sanjay’s goldfish is orange."},
+    {u"I’ve finished my homework and I can go out to play.", 1, u"I’ve finished my homework, I can go out to play."},
+    {u"The paint is still wet and Nadia has a new hamster.", 0, u"The paint is still wet. Nadia has a new hamster."},
+    {u"The paint is still wet and you mustn’t touch it.", 1, u"The paint is still wet, you mustn’t touch it."},
+    {u"The snow is very deep and my pen has run out of ink.", 0, u"The snow is very deep. My pen has run out of ink."},
+    {u"The snow is very deep and the school is closed today.", 1, u"The snow is very deep, the school is closed today."},
+    {u"The bath is overflowing and Kai’s birthday is in May.", 0, u"The bath is overflowing. Kai’s birthday is in May."},
+    {u"The bath is overflowing and water is dripping through the ceiling.", 1, u"The bath is overflowing, water is dripping through the ceiling."},
+    {u"I’m really tired and Zainab’s umbrella is blue.", 0, u"I’m really tired. Zainab’s umbrella is blue."},
+    {u"I’m really tired and I want to go to bed.", 1, u"I’m really tired, I want to go to bed."},
+};
+
+const ClassifyDesign& design() {
+    static const ClassifyDesign d{
+        {QStringLiteral("FULL STOP"), QStringLiteral("COMMA")},
+        QStringLiteral("Should the word 'and' in the sentence below be replaced by a full stop or a comma?"),
+        ChoiceScreen::kGreen,
+        {120, 120, 9975, 1515},
+        27.75,
+        {120, 1680, 10755, 1905},
+        {120, 3720, 9855, 735},
+        {480, 5520},
+        4440, 4155, 735, 27.75,
+        {3120, 7380, 4455, 1215},
+        48,
+        0,
+        true,
+        kBank,
+    };
+    return d;
+}
+
+}  // namespace
+
+Form* makeConnections(Module1& m, const ScreenEntry& e) { return new ClassifyScreen(m, e, design()); }
+
+}  // namespace qm

@@ -1,0 +1,17 @@
+#pragma once
+// The choice exercise screens, as the catalogue builds them.
+
+namespace qm {
+
+class Form;
+class Module1;
+struct ScreenEntry;
+
+Form* makeTenses(Module1& m, const ScreenEntry& e);
+Form* makeActive(Module1& m, const ScreenEntry& e);
+Form* makeApostrophe(Module1& m, const ScreenEntry& e);
+Form* makeVerbforms(Module1& m, const ScreenEntry& e);
+Form* makeFormal(Module1& m, const ScreenEntry& e);
+Form* makeConnections(Module1& m, const ScreenEntry& e);
+
+}  // namespace qm
