@@ -38,6 +38,7 @@ struct Play {
     }
     // Shows row k through the next-question button.
     void show(int k) {
+        QVERIFY(k >= 0 && k < N);
         if (rig.m.LastPick == k) {
             rig.random.push((((k + 1) % N) + 0.5) / N);
             s->cmdgo->Click();
@@ -152,12 +153,21 @@ private slots:
         p.rig.clock.advance(250);  // the next tick goes to phase 0: white first
         QVERIFY(p.rig.m.CounterB == 0);
         QCOMPARE(p.colours(), (QList<QColor>{kYellow, kWhite}));
-        // Opening the screen again starts the phase from 0.
+        // Opening the screen again starts the phase from 0: the first blink is yellow.
+        p.rig.clock.advance(250);
+        QVERIFY(p.rig.m.CounterB == 1);
         p.s->cmdexit->Click();
         p.rig.collect();
         auto* again = p.rig.open<ClassifyScreen>(QStringLiteral("formal"));
         QVERIFY(p.rig.m.CounterB == 0);
-        QVERIFY(again);
+        p.rig.clock.advance(1);
+        again->Label5(0)->Click();
+        p.rig.clock.advance(250);
+        QVERIFY(p.rig.m.CounterB == 1);
+        const int right = num(p.rig.m.AnswerKey[*p.rig.m.LastPick]);
+        QCOMPARE(again->Label5(right)->BackColor(), kYellow);
+        p.rig.clock.advance(250);
+        QCOMPARE(again->Label5(right)->BackColor(), kWhite);
     }
 
     void secondClickGivesFeedbackAgainWithBothWipes() {
@@ -251,54 +261,122 @@ private slots:
         QCOMPARE(rig.flow->front(), QStringLiteral("menu4"));
     }
 
-    void screenLayouts_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRectF>("question");
-        QTest::addColumn<QRectF>("firstBox");
-        QTest::addColumn<double>("boxPoints");
-        QTest::addColumn<QColor>("instructionColour");
-        QTest::newRow("tenses") << "tenses" << QRectF(90, 1320, 9915, 1905) << QRectF(120, 5280, 3075, 855) << 30.0
-                                << QColor(0, 255, 0);
-        QTest::newRow("active") << "active" << QRectF(90, 1920, 9915, 1905) << QRectF(1320, 5280, 3075, 855) << 30.0
-                                << QColor(255, 255, 0);
-        QTest::newRow("apostrophe") << "apostrophe" << QRectF(120, 2040, 10755, 1905) << QRectF(240, 5280, 4635, 735)
-                                    << 27.75 << QColor(255, 255, 0);
-        QTest::newRow("verbforms") << "verbforms" << QRectF(90, 1560, 9915, 1665) << QRectF(120, 4920, 3075, 1575)
-                                   << 30.0 << QColor(0, 255, 0);
-        QTest::newRow("formal") << "formal" << QRectF(120, 2040, 9915, 2385) << QRectF(600, 5520, 3555, 735) << 27.75
-                                << QColor(0, 255, 0);
-        QTest::newRow("connections") << "connections" << QRectF(120, 1680, 10755, 1905) << QRectF(480, 4440, 4155, 735)
-                                     << 27.75 << QColor(0, 255, 0);
-    }
+    // Every control of the six screens in its place, font and colour.
     void screenLayouts() {
-        QFETCH(QString, name);
-        QFETCH(QRectF, question);
-        QFETCH(QRectF, firstBox);
-        QFETCH(double, boxPoints);
-        QFETCH(QColor, instructionColour);
-        Rig rig;
-        auto* s = rig.open<ClassifyScreen>(name);
+        struct Layout {
+            const char* name;
+            QRectF instruction;
+            double instructionPoints;
+            QColor instructionColour;
+            const char* instructionText;
+            QRectF question;
+            QRectF prompt;
+            QList<double> boxLefts;
+            QRectF firstBox;
+            double boxPoints;
+            QStringList captions;
+            QRectF feedback;
+            double feedbackPoints;
+        };
+        const QColor green(0, 255, 0), yellow(255, 255, 0);
+        const Layout layouts[] = {
+            {"tenses", {120, 0, 9975, 1275}, 27.75, green, "Identify the tense of the sentence below.",
+             {90, 1320, 9915, 1905}, {120, 4560, 9855, 735}, {120, 3480, 6840}, {120, 5280, 3075, 855}, 30,
+             {"PAST", "PRESENT", "FUTURE"}, {2760, 7200, 4455, 1575}, 48},
+            {"active", {120, 0, 9975, 1275}, 27.75, yellow,
+             "Identify whether the verb in the sentence below is active or passive.", {90, 1920, 9915, 1905},
+             {120, 4560, 9855, 735}, {1320, 5640}, {1320, 5280, 3075, 855}, 30, {"ACTIVE", "PASSIVE"},
+             {2760, 6960, 4455, 1215}, 39.75},
+            {"apostrophe", {720, 0, 8655, 1875}, 30, yellow, "Identify the reason for the apostrophe in the sentence below.",
+             {120, 2040, 10755, 1905}, {120, 4560, 9855, 735}, {240, 5280}, {240, 5280, 4635, 735}, 27.75,
+             {"POSSESSION", "CONTRACTION"}, {2760, 6960, 4455, 1215}, 48},
+            {"verbforms", {1260, 0, 7575, 1275}, 27.75, green, "Is the sentence below in the first, second or third person?",
+             {90, 1560, 9915, 1665}, {120, 4200, 9855, 735}, {120, 3480, 6840}, {120, 4920, 3075, 1575}, 30,
+             {"1st Person", "2nd Person", "3rd Person"}, {2760, 7200, 4455, 1335}, 48},
+            {"formal", {720, 0, 8655, 1875}, 30, green, "Is the language of the sentence below formal or informal?",
+             {120, 2040, 9915, 2385}, {120, 4920, 9855, 615}, {600, 5880}, {600, 5520, 3555, 735}, 27.75,
+             {"FORMAL", "INFORMAL"}, {2760, 6960, 4455, 1215}, 39.75},
+            {"connections", {120, 120, 9975, 1515}, 27.75, green,
+             "Should the word 'and' in the sentence below be replaced by a full stop or a comma?",
+             {120, 1680, 10755, 1905}, {120, 3720, 9855, 735}, {480, 5520}, {480, 4440, 4155, 735}, 27.75,
+             {"FULL STOP", "COMMA"}, {3120, 7380, 4455, 1215}, 48},
+        };
         const auto place = [](Control* c) { return QRectF(c->Left(), c->Top(), c->Width(), c->Height()); };
-        QCOMPARE(place(s->Label1), question);
-        QCOMPARE(s->Label1->Font().points, 36.0);
-        QCOMPARE(s->Label1->ForeColor(), QColor(255, 255, 0));
-        QCOMPARE(place(s->Label5(0)), firstBox);
-        QCOMPARE(s->Label5(0)->Font().name, QStringLiteral("Tahoma"));
-        QCOMPARE(s->Label5(0)->Font().points, boxPoints);
-        QVERIFY(s->Label5(0)->Font().bold);
-        QCOMPARE(s->Label5(0)->BackColor(), QColor(255, 255, 0));
-        QCOMPARE(s->Label2->ForeColor(), instructionColour);
-        QVERIFY(s->Label2->Visible());
-        QVERIFY2(s->Label2->textHeightTwips() <= s->Label2->Height(), qPrintable(s->Label2->Caption()));
-        QVERIFY(s->Label4->textHeightTwips() <= s->Label4->Height());
-        QCOMPARE(s->Label4->Font().points, 24.0);
-        QVERIFY(!s->Label1->Visible());
-        QVERIFY(!s->Label4->Visible());
-        QVERIFY(!s->Label6->Visible());
-        QCOMPARE(s->Label6->Caption(), QStringLiteral("Correct"));
-        QVERIFY(!s->Timer2->Enabled());
-        QCOMPARE(s->Timer2->Interval(), 250);
-        for (Label* box : s->Label5) QVERIFY(!box->Visible());
+        const auto serif = [](Label* l, double points) {
+            return l->Font().name == QLatin1String("Times New Roman") && l->Font().points == points && !l->Font().bold &&
+                   l->backStyle() == BackStyle::Transparent;
+        };
+        for (const Layout& d : layouts) {
+            Rig rig;
+            auto* s = rig.open<ClassifyScreen>(QString::fromLatin1(d.name));
+            QVERIFY2(s, d.name);
+            QCOMPARE(place(s->Label2), d.instruction);
+            QCOMPARE(s->Label2->Caption(), QString::fromLatin1(d.instructionText));
+            QCOMPARE(s->Label2->ForeColor(), d.instructionColour);
+            QVERIFY(serif(s->Label2, d.instructionPoints));
+            QVERIFY(s->Label2->Visible());
+            QVERIFY2(s->Label2->textHeightTwips() <= s->Label2->Height(), d.name);
+
+            QCOMPARE(place(s->Label1), d.question);
+            QVERIFY(serif(s->Label1, 36));
+            QCOMPARE(s->Label1->ForeColor(), yellow);
+            QVERIFY(!s->Label1->Visible());
+
+            QCOMPARE(place(s->Label4), d.prompt);
+            QVERIFY(serif(s->Label4, 24));
+            QCOMPARE(s->Label4->ForeColor(), yellow);
+            QCOMPARE(s->Label4->Caption(), QStringLiteral("Click on the correct box."));
+            QVERIFY(s->Label4->textHeightTwips() <= s->Label4->Height());
+            QVERIFY(!s->Label4->Visible());
+
+            QCOMPARE(s->Label5.count(), int(d.boxLefts.size()));
+            for (int i = 0; i < s->Label5.count(); ++i) {
+                Label* box = s->Label5(i);
+                QCOMPARE(place(box), d.firstBox.translated(d.boxLefts[i] - d.firstBox.left(), 0));
+                QCOMPARE(box->Caption(), d.captions[i]);
+                QCOMPARE(box->Font().name, QStringLiteral("Tahoma"));
+                QCOMPARE(box->Font().points, d.boxPoints);
+                QVERIFY(box->Font().bold);
+                QCOMPARE(box->BackColor(), yellow);
+                QCOMPARE(box->ForeColor(), QColor(0, 0, 0));
+                QVERIFY(box->backStyle() == BackStyle::Opaque);
+                QVERIFY2(box->textHeightTwips() <= box->Height(), qPrintable(box->Caption()));
+                QVERIFY(!box->Visible());
+            }
+
+            QCOMPARE(place(s->Label6), d.feedback);
+            QVERIFY(serif(s->Label6, d.feedbackPoints));
+            QCOMPARE(s->Label6->ForeColor(), yellow);
+            QCOMPARE(s->Label6->Caption(), QStringLiteral("Correct"));
+            QVERIFY(!s->Label6->Visible());
+
+            if (QLatin1String(d.name) == QLatin1String("connections")) {
+                QVERIFY(s->Label3);
+                QCOMPARE(place(s->Label3), QRectF(120, 5520, 10755, 1905));
+                QVERIFY(serif(s->Label3, 36));
+                QCOMPARE(s->Label3->ForeColor(), yellow);
+                QVERIFY(!s->Label3->Visible());
+            } else {
+                QVERIFY(!s->Label3);
+            }
+            QVERIFY(!s->Timer2->Enabled());
+            QCOMPARE(s->Timer2->Interval(), 250);
+            QVERIFY(!s->cmdsoln->Visible());
+            QVERIFY(s->cmdgo->Visible());
+        }
+    }
+
+    // A double click on a box is one answer, as on the screen the program was designed for.
+    void doubleClickIsOneAnswer() {
+        Play p("active");
+        // The events a double click brings: press, release, double click, release.
+        QTest::mousePress(p.s->Label5(0), Qt::LeftButton);
+        QTest::mouseRelease(p.s->Label5(0), Qt::LeftButton);
+        QTest::mouseDClick(p.s->Label5(0), Qt::LeftButton);
+        QTest::mouseRelease(p.s->Label5(0), Qt::LeftButton);
+        QCOMPARE(p.rig.sound.played.size(), 1);
+        QTest::mouseClick(p.s->Label5(1), Qt::LeftButton);
+        QCOMPARE(p.rig.sound.played.size(), 2);
     }
 };
 

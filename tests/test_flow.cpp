@@ -74,6 +74,18 @@ private slots:
         QVERIFY(!rig.flow->isLoaded(QStringLiteral("intro0")));
     }
 
+    void exitFromTheConfirmationEndsTheRunSilently() {
+        Rig rig;
+        rig.flow->show(QStringLiteral("intro0"));
+        rig.screen<intro0>(QStringLiteral("intro0"))->Command1->Click();
+        rig.quiet();
+        auto* title = rig.screen<Titlefrm>(QStringLiteral("Titlefrm"));
+        QCOMPARE(title->Command1->Caption(), QStringLiteral("Cancel"));
+        title->Command2->Click();
+        QCOMPARE(rig.session.ended, 1);
+        QVERIFY(rig.sound.played.isEmpty());
+    }
+
     void closeControlEndsTheRunLikeExit() {
         Rig rig;
         rig.flow->start();
@@ -150,6 +162,7 @@ private slots:
         QVERIFY(menu->isVisible());
         QCOMPARE(watch.moments.size(), std::size_t(1));
         QCOMPARE(watch.moments[0].front, QStringLiteral("tenses"));
+        QVERIFY(watch.moments[0].loaded.contains(QStringLiteral("menu2")));
     }
 
     void everyTopicOpensItsScreenAndComesBack() {
@@ -190,11 +203,13 @@ private slots:
             return s;
         };
         const QStringList before = snapshot();
+        const int prepared = rig.desktop.busyCalls;  // each load step prepares its screen once
         menu->Label3(2)->Click();
         auto* ex = rig.screen<ExerciseScreen>(QStringLiteral("formal"));
         rig.clock.advance(10);
         ex->cmdexit->Click();
         QCOMPARE(snapshot(), before);
+        QCOMPARE(rig.desktop.busyCalls, prepared + 1);  // the exercise's, not the menu's again
         QCOMPARE(rig.flow->front(), QStringLiteral("menu5"));
     }
 
@@ -243,6 +258,7 @@ private slots:
         QVERIFY(!rig.flow->isLoaded(QStringLiteral("menu3")));
         QCOMPARE(watch.moments.size(), std::size_t(1));
         QCOMPARE(watch.moments[0].front, QStringLiteral("intro0"));
+        QVERIFY(!watch.moments[0].loaded.contains(QStringLiteral("menu3")));
     }
 
     void exerciseExitShowsMenuBeforeUnloadingAndClicking() {
@@ -274,6 +290,15 @@ private slots:
         menu->Label2(1)->Click();
         menu->Label3(0)->Click();
         auto* ex = rig.screen<ExerciseScreen>(QStringLiteral("verbforms"));
+        rig.clock.advance(1);
+        ex->cmdexit->Click();
+        menu->Label2(2)->Click();  // a sibling term, silently
+        QCOMPARE(rig.flow->front(), QStringLiteral("menu3"));
+        rig.collect();
+        rig.screen<MenuScreen>(QStringLiteral("menu3"))->Label2(1)->Click();
+        menu = rig.screen<MenuScreen>(QStringLiteral("menu2"));
+        menu->Label3(0)->Click();
+        ex = rig.screen<ExerciseScreen>(QStringLiteral("verbforms"));
         rig.clock.advance(1);
         ex->cmdgo->Click();
         ex->cmdexit->Click();

@@ -253,6 +253,69 @@ private slots:
         QCOMPARE(s->imgtick->Width(), width);
     }
 
+    // The screens, their titles, families, menus, backgrounds and how each shares the frame,
+    // written out here so that the catalogue is checked against the design.
+    void catalogueOfExerciseScreens() {
+        struct Row {
+            const char* name;
+            const char* title;
+            int family, menu, index;
+            int r, g, b;
+            Draw draw;
+            bool nextHidden, answerShown, wipesKeep;
+        };
+        const Draw R = Draw::Reseed, P = Draw::Plain, O = Draw::InOrder;
+        const Row rows[] = {
+            {"auxiliary", "Auxiliary Verbs", 3, 1, 4, 49, 135, 215, R, false, false, false},
+            {"basic", "Basic Meaning", 4, 1, 0, 49, 135, 215, P, true, false, false},
+            {"negative", "Double Negatives", 4, 1, 2, 49, 135, 215, P, true, false, false},
+            {"noun", "Noun and Verb Agreement", 4, 1, 1, 49, 135, 215, P, false, false, false},
+            {"punc2", "Punctuation", 8, 1, 3, 49, 135, 215, R, false, false, true},
+            {"clause", "The Subordinate Clause", 3, 2, 4, 48, 133, 214, R, false, false, false},
+            {"comma2", "Punctuation with Commas", 5, 2, 3, 49, 135, 215, R, true, false, false},
+            {"noun2", "Different Kinds of Nouns", 4, 2, 2, 49, 135, 215, O, true, false, false},
+            {"tenses", "Tenses", 3, 2, 1, 48, 133, 214, R, false, false, false},
+            {"verbforms", "Verb Forms", 3, 2, 0, 48, 133, 214, R, false, false, false},
+            {"apostrophe", "Apostrophes", 3, 3, 1, 48, 133, 214, R, false, false, false},
+            {"connectives", "Connectives", 7, 3, 2, 49, 135, 215, P, false, false, false},
+            {"mainclause", "The Main Clause", 3, 3, 4, 48, 133, 214, R, false, false, false},
+            {"prepositions", "Prepositions", 7, 3, 0, 49, 135, 215, P, false, false, false},
+            {"puncnum", "Accurate Punctuation", 3, 3, 3, 49, 135, 215, R, false, true, false},
+            {"active", "Active and Passive Verbs", 3, 4, 2, 48, 133, 214, R, false, false, false},
+            {"connections", "Connections", 3, 4, 4, 48, 133, 214, R, false, false, false},
+            {"parenthesis", "Parenthesis", 3, 4, 1, 48, 133, 214, R, false, false, false},
+            {"punctuation", "Punctuation Terminology", 6, 4, 3, 49, 135, 215, O, false, false, true},
+            {"sentence", "Sentence Structure", 3, 4, 0, 48, 133, 214, R, false, false, false},
+            {"comma", "Comma, Colon and Semi-colon", 6, 5, 1, 49, 135, 215, R, false, false, true},
+            {"conv", "Colloquial Language", 4, 5, 0, 49, 135, 215, P, true, false, false},
+            {"formal", "Formal Language", 3, 5, 2, 48, 133, 214, R, false, false, false},
+            {"hyphen2", "Hyphens", 3, 5, 3, 49, 135, 215, R, false, true, false},
+            {"speech", "Speech Punctuation", 3, 5, 4, 48, 133, 214, R, false, false, false},
+            {"conventions", "Language Conventions", 6, 6, 1, 49, 135, 215, R, false, false, false},
+            {"notes", "Note Making", 4, 6, 0, 49, 135, 215, P, true, false, false},
+            {"phrase", "Phrases and Clauses", 6, 6, 2, 49, 135, 215, R, false, false, false},
+            {"revision", "Revision", 3, 6, 4, 49, 135, 215, R, false, false, false},
+            {"terminology", "Literacy Terminology", 3, 6, 3, 49, 135, 215, R, false, false, false},
+            {"hyphen", "Dashes and Hyphens", 3, 5, -1, 48, 133, 214, R, false, false, false},
+            {"punc1", "Punctuation", 5, 1, -1, 49, 135, 215, O, false, false, false},
+        };
+        QCOMPARE(topicCatalogue().entries().size(), std::size(rows));
+        for (const Row& row : rows) {
+            const ScreenEntry* e = topicCatalogue().find(QString::fromLatin1(row.name));
+            QVERIFY2(e, row.name);
+            QCOMPARE(e->title, QString::fromLatin1(row.title));
+            QCOMPARE(e->family, row.family);
+            QCOMPARE(e->menu, row.menu);
+            QCOMPARE(e->menuIndex, row.index);
+            QCOMPARE(e->background, QColor(row.r, row.g, row.b));
+            QVERIFY2(e->draw == row.draw, row.name);
+            QCOMPARE(e->nextHiddenAtFirst, row.nextHidden);
+            QCOMPARE(e->answerButtonShown, row.answerShown);
+            QCOMPARE(e->wipeKeepsOther, row.wipesKeep);
+            QVERIFY(e->factory);
+        }
+    }
+
     void standardControlsOnEveryScreen() {
         Rig rig;
         for (const ScreenEntry& e : topicCatalogue().entries()) {
@@ -291,11 +354,6 @@ private slots:
             rig.flow->unload(e.name);
             rig.collect();
         }
-        const auto six = {"basic", "negative", "conv", "notes", "noun2", "comma2"};
-        int hidden = 0;
-        for (const auto& e : topicCatalogue().entries()) hidden += e.nextHiddenAtFirst;
-        QCOMPARE(hidden, int(six.size()));
-        QCOMPARE(topicCatalogue().entries().size(), std::size_t(32));
     }
 
     void everyButtonIsSafeOnEveryScreen() {

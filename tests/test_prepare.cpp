@@ -191,6 +191,52 @@ private slots:
         QCOMPARE(s->Label1->linesNeeded(), 2);
         QCOMPARE(s->Label8->linesNeeded(), 1);
         QCOMPARE(s->Label3->linesNeeded(), 1);
+        QVERIFY(s->Label7->textHeightTwips() <= s->Label7->Height());
+
+        // Every control in its place, font and colour.
+        struct Look {
+            Label* label;
+            QRectF place;
+            const char* font;
+            double points;
+            bool bold;
+            QColor fore;
+            QColor back;  // invalid: transparent
+            bool box;
+            const char* text;
+        };
+        const QColor yellow(255, 255, 0), black(0, 0, 0), orange(255, 128, 0);
+        const Look looks[] = {
+            {s->Label1, {390, 120, 11220, 1500}, "Tahoma", 27.75, true, black, yellow, true,
+             "Quillmark\nYears 5 and 6 - Sentence Level Work"},
+            {s->Label6, {120, 1920, 2040, 375}, "Tahoma", 9.75, true, black, yellow, true, "Teachers' Guide"},
+            {s->Label7, {120, 2340, 3255, 735}, "Tahoma", 9.75, true, QColor(0, 0, 128), yellow, false,
+             "Please note: the Teachers' Guide is available as a Word document on the CD-ROM."},
+            {s->Label4, {120, 3120, 2055, 495}, "Tahoma", 24, true, orange, QColor(), false, "Year 5"},
+            {s->Label5, {9720, 3120, 2055, 495}, "Tahoma", 24, true, orange, QColor(), false, "Year 6"},
+            {s->Label8, {6480, 7680, 3315, 375}, "Arial", 12, true, yellow, black, true, nullptr},
+            {s->Label3, {6360, 8160, 3480, 375}, "Tahoma", 9.75, false, yellow, QColor(), false, nullptr},
+            {s->Label2(0), {120, 3840, 2040, 495}, "Tahoma", 18, true, black, yellow, true, "Term 1"},
+        };
+        for (const Look& l : looks) {
+            QCOMPARE(QRectF(l.label->Left(), l.label->Top(), l.label->Width(), l.label->Height()), l.place);
+            QCOMPARE(l.label->Font().name, QString::fromLatin1(l.font));
+            QCOMPARE(l.label->Font().points, l.points);
+            QCOMPARE(l.label->Font().bold, l.bold);
+            QCOMPARE(l.label->ForeColor(), l.fore);
+            QCOMPARE(l.label->backStyle() == BackStyle::Opaque, l.back.isValid());
+            if (l.back.isValid()) QCOMPARE(l.label->BackColor(), l.back);
+            QCOMPARE(l.label->BorderStyle() == Border::FixedSingle, l.box);
+            QVERIFY(l.label->Alignment() == Align::Center);
+            if (l.text) QCOMPARE(l.label->Caption(), QString::fromUtf8(l.text));
+        }
+        QCOMPARE(QRectF(s->Option1->Left(), s->Option1->Top(), s->Option1->Width(), s->Option1->Height()),
+                 QRectF(360, 6600, 1455, 255));
+        QCOMPARE(s->Option2->Top(), 6960.0);
+        QCOMPARE(s->Option1->Caption(), QStringLiteral("Sound On"));
+        QCOMPARE(s->Option2->Caption(), QStringLiteral("Sound Off"));
+        QCOMPARE(s->Image2->Left(), 10020.0);
+        QCOMPARE(s->Image2->Top(), 6270.0);
 
         // The note shows over "Teachers' Guide", stays over other controls and hides over
         // the bare background.
@@ -252,6 +298,14 @@ private slots:
         QCOMPARE(menu->Label1->Caption(), title);
         QCOMPARE(menu->Label1->Left(), (12000 - 6270) / 2.0);
         QCOMPARE(menu->Label1->Top(), 120.0);
+        QCOMPARE(menu->Label1->Width(), 6270.0);
+        QCOMPARE(menu->Label1->Height(), 900.0);
+        QCOMPARE(menu->Label1->Font().name, QStringLiteral("Tahoma"));
+        QCOMPARE(menu->Label1->Font().points, 36.0);
+        QVERIFY(menu->Label1->Font().bold);
+        QCOMPARE(menu->Label1->BackColor(), QColor(255, 255, 0));
+        QVERIFY(menu->Label1->BorderStyle() == Border::FixedSingle);
+        QCOMPARE(menu->Caption().isEmpty(), false);
         QCOMPARE(menu->Label1->linesNeeded(), 1);
         QCOMPARE(menu->Label3.count(), 5);
         for (int i = 0; i < 5; ++i) {
@@ -264,6 +318,9 @@ private slots:
             QCOMPARE(t->BackColor(), QColor(0, 0, 0));
             QCOMPARE(t->ForeColor(), QColor(255, 255, 0));
             QCOMPARE(t->Font().points, 15.75);
+            QCOMPARE(t->Font().name, QStringLiteral("Tahoma"));
+            QVERIFY(t->Font().bold);
+            QVERIFY(t->BorderStyle() == Border::FixedSingle);
             QVERIFY2(t->linesNeeded() == 1, qPrintable(t->Caption()));
         }
         QCOMPARE(menu->Label2.count(), 3);
@@ -273,7 +330,12 @@ private slots:
             QCOMPARE(t->Left(), 9600.0);
             QCOMPARE(t->Top(), 3000.0 + 750 * i);
             QCOMPARE(t->Width(), 2235.0);
+            QCOMPARE(t->Height(), 495.0);
             QCOMPARE(t->BackColor(), QColor(0, 0, 255));
+            QCOMPARE(t->ForeColor(), QColor(255, 255, 0));
+            QCOMPARE(t->Font().points, 18.0);
+            QVERIFY(t->Font().bold);
+            QVERIFY(t->BorderStyle() == Border::FixedSingle);
             QVERIFY(t->Visible());
         }
         QCOMPARE(menu->Command1->Left(), 90.0);

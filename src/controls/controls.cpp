@@ -118,6 +118,16 @@ void Control::mouseMoveEvent(QMouseEvent* e) {
     MouseMove(a);
 }
 
+void Control::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (secondClickClicks()) {
+        mousePressEvent(e);
+        return;
+    }
+    MouseArgs a = argsFor(e);
+    a.Button = buttonMask(e->button());
+    MouseDown(a);
+}
+
 void Control::mouseReleaseEvent(QMouseEvent* e) {
     MouseArgs a = argsFor(e);
     a.Button = buttonMask(e->button());
@@ -343,17 +353,13 @@ void OptionButton::setFont_(const FontSpec& f) {
 
 void OptionButton::mouseReleaseEvent(QMouseEvent* e) {
     MouseArgs a;
-    a.Button = e->button() == Qt::LeftButton ? 1 : e->button() == Qt::RightButton ? 2 : 4;
+    a.Button = buttonMask(e->button());
     a.X = pixelsToTwips(e->position().x());
     a.Y = pixelsToTwips(e->position().y());
     MouseUp(a);
-    if (live() && Enabled() && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
-        if (value_) {
-            Click();
-        } else {
-            setValue(true);
-        }
-    }
+    // Selecting the option fires its Click; the option already selected stays as it is.
+    if (live() && Enabled() && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        setValue(true);
 }
 
 void OptionButton::paintEvent(QPaintEvent*) {

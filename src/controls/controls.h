@@ -80,6 +80,10 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    // A button's second click of a double click is a click of its own; on other controls
+    // it only presses the mouse again.
+    virtual bool secondClickClicks() const { return false; }
     bool live() const;
 
 public:
@@ -93,7 +97,7 @@ private:
     QString name_;
     int index_;
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-    bool visible_ = true, enabled_ = true, tabStop_ = true;
+    bool visible_ = true, enabled_ = true, tabStop_ = false;
     bool pressedInside_ = false;
 };
 
@@ -158,6 +162,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override;
     void keyPressEvent(QKeyEvent* e) override;
+    bool secondClickClicks() const override { return true; }
 
 private:
     Picture picture_;

@@ -69,6 +69,7 @@ void ScreenFlow::unload(const QString& name) {
     screens_.erase(it);
     order_.removeAll(name);
     form->unloadNow();
+    std::erase_if(unloaded_, [](const QPointer<Form>& f) { return f.isNull(); });
     unloaded_.emplace_back(form);
     form->deleteLater();
 }

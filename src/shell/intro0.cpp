@@ -97,7 +97,6 @@ intro0::intro0(Module1& m) : Form(QStringLiteral("intro0"), m.platform.clock), m
     Image2->Move(10020, 6270, 1500, 2085);
     Label8 = boxLabel(*this, "Label8", 6480, 7680, 3315, 375, QStringLiteral("www.quillmark.co.uk"),
                       {QStringLiteral("Arial"), 12, true}, kYellow, Qt::black, true);
-    Label8->setCursor(Qt::PointingHandCursor);
     Label3 = plainLabel(*this, "Label3", 6360, 8160, 3480, 375, QStringLiteral("\u00A9 2026 Quillmark Learning Ltd"),
                         {tahoma, 9.75}, kYellow);
     Command1 = add<PictureButton>(QStringLiteral("Command1"));

@@ -43,7 +43,7 @@ MenuScreen::MenuScreen(Module1& m, int k)
     topic.setBackColor(Qt::black);
     topic.setBorderStyle(Border::FixedSingle);
     topic.setAlignment(Align::Center);
-    if (const ScreenEntry* e = m.flow ? m.flow->catalogue().topic(k, 0) : nullptr) topic.setCaption(e->title);
+    if (const ScreenEntry* e = m.flow->catalogue().topic(k, 0)) topic.setCaption(e->title);
     topic.Hide();
 
     Label2 = addArray<Label>(QStringLiteral("Label2"));

@@ -35,7 +35,7 @@ struct Rig {
     T* screen(const QString& name) const {
         return dynamic_cast<T*>(flow->screen(name));
     }
-    // Shows a screen as navigation would, and runs its first Timer1 tick if it has one.
+    // Shows a screen as navigation would (its bank fills on the first clock tick).
     template <typename T = Form>
     T* open(const QString& name) {
         auto* s = dynamic_cast<T*>(flow->show(name));
