@@ -42,20 +42,23 @@ const ClassifyRow kBank[] = {
 
 const ClassifyDesign& design() {
     static const ClassifyDesign d{
-        {QStringLiteral("ACTIVE"), QStringLiteral("PASSIVE")},
-        QStringLiteral("Identify whether the verb in the sentence below is active or passive."),
-        ChoiceScreen::kYellow,
-        {120, 0, 9975, 1275},
-        27.75,
-        {90, 1920, 9915, 1905},
-        {120, 4560, 9855, 735},
-        {1320, 5640},
-        5280, 3075, 855, 30,
-        {2760, 6960, 4455, 1215},
-        39.75,
-        0,
-        false,
-        kBank,
+        .boxes = {QStringLiteral("ACTIVE"), QStringLiteral("PASSIVE")},
+        .instruction = QStringLiteral("Identify whether the verb in the sentence below is active or passive."),
+        .instructionColour = ChoiceScreen::kYellow,
+        .instructionPlace = {120, 0, 9975, 1275},
+        .instructionPoints = 27.75,
+        .questionPlace = {90, 1920, 9915, 1905},
+        .promptPlace = {120, 4560, 9855, 735},
+        .boxLefts = {1320, 5640},
+        .boxTop = 5280,
+        .boxWidth = 3075,
+        .boxHeight = 855,
+        .boxPoints = 30,
+        .feedbackPlace = {2760, 6960, 4455, 1215},
+        .feedbackPoints = 39.75,
+        .keyOfFirstBox = 0,
+        .showsCorrected = false,
+        .bank = kBank,
     };
     return d;
 }

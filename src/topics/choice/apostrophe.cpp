@@ -44,20 +44,23 @@ const ClassifyRow kBank[] = {
 
 const ClassifyDesign& design() {
     static const ClassifyDesign d{
-        {QStringLiteral("POSSESSION"), QStringLiteral("CONTRACTION")},
-        QStringLiteral("Identify the reason for the apostrophe in the sentence below."),
-        ChoiceScreen::kYellow,
-        {720, 0, 8655, 1875},
-        30,
-        {120, 2040, 10755, 1905},
-        {120, 4560, 9855, 735},
-        {240, 5280},
-        5280, 4635, 735, 27.75,
-        {2760, 6960, 4455, 1215},
-        48,
-        0,
-        false,
-        kBank,
+        .boxes = {QStringLiteral("POSSESSION"), QStringLiteral("CONTRACTION")},
+        .instruction = QStringLiteral("Identify the reason for the apostrophe in the sentence below."),
+        .instructionColour = ChoiceScreen::kYellow,
+        .instructionPlace = {720, 0, 8655, 1875},
+        .instructionPoints = 30,
+        .questionPlace = {120, 2040, 10755, 1905},
+        .promptPlace = {120, 4560, 9855, 735},
+        .boxLefts = {240, 5280},
+        .boxTop = 5280,
+        .boxWidth = 4635,
+        .boxHeight = 735,
+        .boxPoints = 27.75,
+        .feedbackPlace = {2760, 6960, 4455, 1215},
+        .feedbackPoints = 48,
+        .keyOfFirstBox = 0,
+        .showsCorrected = false,
+        .bank = kBank,
     };
     return d;
 }

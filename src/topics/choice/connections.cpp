@@ -43,20 +43,23 @@ const ClassifyRow kBank[] = {
 
 const ClassifyDesign& design() {
     static const ClassifyDesign d{
-        {QStringLiteral("FULL STOP"), QStringLiteral("COMMA")},
-        QStringLiteral("Should the word 'and' in the sentence below be replaced by a full stop or a comma?"),
-        ChoiceScreen::kGreen,
-        {120, 120, 9975, 1515},
-        27.75,
-        {120, 1680, 10755, 1905},
-        {120, 3720, 9855, 735},
-        {480, 5520},
-        4440, 4155, 735, 27.75,
-        {3120, 7380, 4455, 1215},
-        48,
-        0,
-        true,
-        kBank,
+        .boxes = {QStringLiteral("FULL STOP"), QStringLiteral("COMMA")},
+        .instruction = QStringLiteral("Should the word 'and' in the sentence below be replaced by a full stop or a comma?"),
+        .instructionColour = ChoiceScreen::kGreen,
+        .instructionPlace = {120, 120, 9975, 1515},
+        .instructionPoints = 27.75,
+        .questionPlace = {120, 1680, 10755, 1905},
+        .promptPlace = {120, 3720, 9855, 735},
+        .boxLefts = {480, 5520},
+        .boxTop = 4440,
+        .boxWidth = 4155,
+        .boxHeight = 735,
+        .boxPoints = 27.75,
+        .feedbackPlace = {3120, 7380, 4455, 1215},
+        .feedbackPoints = 48,
+        .keyOfFirstBox = 0,
+        .showsCorrected = true,
+        .bank = kBank,
     };
     return d;
 }

@@ -46,20 +46,23 @@ const ClassifyRow kBank[] = {
 
 const ClassifyDesign& design() {
     static const ClassifyDesign d{
-        {QStringLiteral("FORMAL"), QStringLiteral("INFORMAL")},
-        QStringLiteral("Is the language of the sentence below formal or informal?"),
-        ChoiceScreen::kGreen,
-        {720, 0, 8655, 1875},
-        30,
-        {120, 2040, 9915, 2385},
-        {120, 4920, 9855, 615},
-        {600, 5880},
-        5520, 3555, 735, 27.75,
-        {2760, 6960, 4455, 1215},
-        39.75,
-        0,
-        false,
-        kBank,
+        .boxes = {QStringLiteral("FORMAL"), QStringLiteral("INFORMAL")},
+        .instruction = QStringLiteral("Is the language of the sentence below formal or informal?"),
+        .instructionColour = ChoiceScreen::kGreen,
+        .instructionPlace = {720, 0, 8655, 1875},
+        .instructionPoints = 30,
+        .questionPlace = {120, 2040, 9915, 2385},
+        .promptPlace = {120, 4920, 9855, 615},
+        .boxLefts = {600, 5880},
+        .boxTop = 5520,
+        .boxWidth = 3555,
+        .boxHeight = 735,
+        .boxPoints = 27.75,
+        .feedbackPlace = {2760, 6960, 4455, 1215},
+        .feedbackPoints = 39.75,
+        .keyOfFirstBox = 0,
+        .showsCorrected = false,
+        .bank = kBank,
     };
     return d;
 }

@@ -45,20 +45,23 @@ const ClassifyRow kBank[] = {
 
 const ClassifyDesign& design() {
     static const ClassifyDesign d{
-        {QStringLiteral("PAST"), QStringLiteral("PRESENT"), QStringLiteral("FUTURE")},
-        QStringLiteral("Identify the tense of the sentence below."),
-        ChoiceScreen::kGreen,
-        {120, 0, 9975, 1275},
-        27.75,
-        {90, 1320, 9915, 1905},
-        {120, 4560, 9855, 735},
-        {120, 3480, 6840},
-        5280, 3075, 855, 30,
-        {2760, 7200, 4455, 1575},
-        48,
-        0,
-        false,
-        kBank,
+        .boxes = {QStringLiteral("PAST"), QStringLiteral("PRESENT"), QStringLiteral("FUTURE")},
+        .instruction = QStringLiteral("Identify the tense of the sentence below."),
+        .instructionColour = ChoiceScreen::kGreen,
+        .instructionPlace = {120, 0, 9975, 1275},
+        .instructionPoints = 27.75,
+        .questionPlace = {90, 1320, 9915, 1905},
+        .promptPlace = {120, 4560, 9855, 735},
+        .boxLefts = {120, 3480, 6840},
+        .boxTop = 5280,
+        .boxWidth = 3075,
+        .boxHeight = 855,
+        .boxPoints = 30,
+        .feedbackPlace = {2760, 7200, 4455, 1575},
+        .feedbackPoints = 48,
+        .keyOfFirstBox = 0,
+        .showsCorrected = false,
+        .bank = kBank,
     };
     return d;
 }

@@ -42,20 +42,23 @@ const ClassifyRow kBank[] = {
 
 const ClassifyDesign& design() {
     static const ClassifyDesign d{
-        {QStringLiteral("1st Person"), QStringLiteral("2nd Person"), QStringLiteral("3rd Person")},
-        QStringLiteral("Is the sentence below in the first, second or third person?"),
-        ChoiceScreen::kGreen,
-        {1260, 0, 7575, 1275},
-        27.75,
-        {90, 1560, 9915, 1665},
-        {120, 4200, 9855, 735},
-        {120, 3480, 6840},
-        4920, 3075, 1575, 30,
-        {2760, 7200, 4455, 1335},
-        48,
-        1,
-        false,
-        kBank,
+        .boxes = {QStringLiteral("1st Person"), QStringLiteral("2nd Person"), QStringLiteral("3rd Person")},
+        .instruction = QStringLiteral("Is the sentence below in the first, second or third person?"),
+        .instructionColour = ChoiceScreen::kGreen,
+        .instructionPlace = {1260, 0, 7575, 1275},
+        .instructionPoints = 27.75,
+        .questionPlace = {90, 1560, 9915, 1665},
+        .promptPlace = {120, 4200, 9855, 735},
+        .boxLefts = {120, 3480, 6840},
+        .boxTop = 4920,
+        .boxWidth = 3075,
+        .boxHeight = 1575,
+        .boxPoints = 30,
+        .feedbackPlace = {2760, 7200, 4455, 1335},
+        .feedbackPoints = 48,
+        .keyOfFirstBox = 1,
+        .showsCorrected = false,
+        .bank = kBank,
     };
     return d;
 }
