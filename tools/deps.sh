@@ -5,7 +5,6 @@ packages=(
   cmake g++ make pkgconf
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 libgl-dev
   fonts-liberation fonts-wine xdg-utils
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )
 missing=()
 for p in "${packages[@]}"; do
