@@ -31,11 +31,11 @@ int buttonMask(Qt::MouseButtons b) {
 // The bold Tahoma we ship is drawn with strokes little heavier than the regular face;
 // a second pass a little to the right gives it the weight it should have
 // without changing any text width.
-void drawText(QPainter& p, const QRectF& r, int flags, const QString& text, const FontSpec& spec) {
-    const QFont font = makeFont(spec);
+void drawText(QPainter& p, const QRectF& r, int flags, const QString& text, const FontSpec& look) {
+    const QFont font = makeFont(look);
     p.setFont(font);
     p.drawText(r, flags, text);
-    if (spec.bold && spec.name.compare(QLatin1String("Tahoma"), Qt::CaseInsensitive) == 0)
+    if (look.bold && look.name.compare(QLatin1String("Tahoma"), Qt::CaseInsensitive) == 0)
         p.drawText(r.translated(std::max(0.6, font.pixelSize() / 28.0), 0), flags, text);
 }
 

@@ -37,12 +37,12 @@ bool installFonts() {
 
 int pointsToPixels(double points) { return int(std::lround(points * 4.0 / 3.0)); }
 
-QFont makeFont(const FontSpec& spec) {
-    QFont font(familyFor(spec.name));
-    font.setPixelSize(pointsToPixels(spec.points));
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
-    font.setItalic(spec.italic);
+QFont makeFont(const FontSpec& look) {
+    QFont font(familyFor(look.name));
+    font.setPixelSize(pointsToPixels(look.points));
+    font.setBold(look.bold);
+    font.setUnderline(look.underline);
+    font.setItalic(look.italic);
     font.setStyleStrategy(QFont::PreferAntialias);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);

@@ -20,7 +20,7 @@ struct FontSpec {
 // Returns false when a face could not be found (text still shows, in a fallback face).
 bool installFonts();
 
-QFont makeFont(const FontSpec& spec);
+QFont makeFont(const FontSpec& look);
 
 // Pixel size of a point size at 96 dpi.
 int pointsToPixels(double points);
