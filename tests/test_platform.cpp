@@ -214,6 +214,71 @@ private slots:
         QVERIFY(arr(7) == nullptr);
     }
 
+    // Picture boxes clip their picture, images scale theirs, shapes draw an outline.
+    void controlsDrawTheirPictures() {
+        Rig rig;
+        Form form(QStringLiteral("f"), rig.clock);
+        form.setBackColor(QColor(0, 0, 255));
+        QImage half(40, 20, QImage::Format_RGB32);
+        half.fill(QColor(255, 0, 0));
+        for (int y = 0; y < 20; ++y)
+            for (int x = 20; x < 40; ++x) half.setPixelColor(x, y, QColor(0, 255, 0));
+        const Picture picture(half);
+
+        auto* box = form.add<PictureBox>(QStringLiteral("imgtick"));
+        box->setBackColor(QColor(64, 64, 64));
+        box->Move(0, 0, 30 * 15, 30 * 15);
+        box->setPicture(picture);
+        QImage shot = box->grab().toImage();
+        QCOMPARE(shot.size(), QSize(30, 30));
+        QCOMPARE(shot.pixelColor(5, 5), QColor(255, 0, 0));
+        QCOMPARE(shot.pixelColor(25, 5), QColor(0, 255, 0));
+        QCOMPARE(shot.pixelColor(5, 25), QColor(64, 64, 64));  // below the picture: back colour
+        box->setWidth(10 * 15);  // a narrower box shows only the left of the picture
+        shot = box->grab().toImage();
+        QCOMPARE(shot.size(), QSize(10, 30));
+        QCOMPARE(shot.pixelColor(9, 5), QColor(255, 0, 0));
+
+        auto* image = form.add<Image>(QStringLiteral("Image1"));
+        image->setStretch(true);
+        image->Move(0, 0, 80 * 15, 10 * 15);
+        image->setPicture(picture);
+        QCOMPARE(image->Width(), 1200.0);  // a stretched image keeps its size
+        shot = image->grab().toImage();
+        QCOMPARE(shot.pixelColor(30, 5), QColor(255, 0, 0));
+        QCOMPARE(shot.pixelColor(50, 5), QColor(0, 255, 0));
+        auto* own = form.add<Image>(QStringLiteral("Image2"));
+        own->setPicture(picture);
+        QCOMPARE(own->Width(), 600.0);  // an unstretched one takes the picture's size
+        QCOMPARE(own->Height(), 300.0);
+
+        auto* shape = form.add<Shape>(QStringLiteral("Shape1"));
+        shape->Move(200 * 15, 200 * 15, 25 * 15, 25 * 15);
+        shape->setBorderColor(QColor(255, 255, 0));
+        shape->setBorderWidth(3);
+        shot = form.grab(QRect(200, 200, 25, 25)).toImage();
+        QCOMPARE(shot.pixelColor(1, 12), QColor(255, 255, 0));
+        QCOMPARE(shot.pixelColor(12, 12), QColor(0, 0, 255));  // no fill: the form shows through
+        shape->setFilled(true);
+        shape->setFillColor(QColor(0, 0, 0));
+        shot = form.grab(QRect(200, 200, 25, 25)).toImage();
+        QCOMPARE(shot.pixelColor(12, 12), QColor(0, 0, 0));
+
+        // Labels: an opaque box with its border, and a transparent caption over the form.
+        auto* boxLabel = form.add<Label>(QStringLiteral("Label5"));
+        boxLabel->Move(300 * 15, 300 * 15, 60 * 15, 30 * 15);
+        boxLabel->setBackColor(QColor(255, 255, 0));
+        boxLabel->setBorderStyle(Border::FixedSingle);
+        auto* clear = form.add<Label>(QStringLiteral("Label6"));
+        clear->Move(400 * 15, 300 * 15, 60 * 15, 30 * 15);
+        clear->setBackStyle(BackStyle::Transparent);
+        clear->setCaption(QStringLiteral("x"));
+        shot = form.grab(QRect(300, 300, 160, 30)).toImage();
+        QCOMPARE(shot.pixelColor(0, 10), QColor(0, 0, 0));
+        QCOMPARE(shot.pixelColor(30, 20), QColor(255, 255, 0));
+        QCOMPARE(shot.pixelColor(150, 25), QColor(0, 0, 255));
+    }
+
     void optionButtonsFormOneGroup() {
         Rig rig;
         Form form(QStringLiteral("f"), rig.clock);

@@ -32,7 +32,6 @@ public:
     // Draws the whole picture scaled into target (pixels).
     void draw(QPainter& painter, const QRectF& target) const;
     bool isMetafile() const { return bool(metafile_); }
-    const QImage& image() const { return image_; }
 
 private:
     QImage image_;

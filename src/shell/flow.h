@@ -48,7 +48,6 @@ public:
 
     // Hears of every show, unload and the end of the run (for diagnostics).
     std::function<void(const QString&)> trace;
-    Module1& module() const { return m_; }
 
 private:
     Form* create(const QString& name);
