@@ -56,8 +56,6 @@ const ClassifyDesign& design() {
         .boxPoints = 30,
         .feedbackPlace = {2760, 6960, 4455, 1215},
         .feedbackPoints = 39.75,
-        .keyOfFirstBox = 0,
-        .showsCorrected = false,
         .bank = kBank,
     };
     return d;

@@ -58,8 +58,6 @@ const ClassifyDesign& design() {
         .boxPoints = 27.75,
         .feedbackPlace = {2760, 6960, 4455, 1215},
         .feedbackPoints = 48,
-        .keyOfFirstBox = 0,
-        .showsCorrected = false,
         .bank = kBank,
     };
     return d;

@@ -57,7 +57,6 @@ const ClassifyDesign& design() {
         .boxPoints = 27.75,
         .feedbackPlace = {3120, 7380, 4455, 1215},
         .feedbackPoints = 48,
-        .keyOfFirstBox = 0,
         .showsCorrected = true,
         .bank = kBank,
     };

@@ -59,8 +59,6 @@ const ClassifyDesign& design() {
         .boxPoints = 30,
         .feedbackPlace = {2760, 7200, 4455, 1575},
         .feedbackPoints = 48,
-        .keyOfFirstBox = 0,
-        .showsCorrected = false,
         .bank = kBank,
     };
     return d;

@@ -57,7 +57,6 @@ const ClassifyDesign& design() {
         .feedbackPlace = {2760, 7200, 4455, 1335},
         .feedbackPoints = 48,
         .keyOfFirstBox = 1,
-        .showsCorrected = false,
         .bank = kBank,
     };
     return d;
