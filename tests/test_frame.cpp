@@ -5,6 +5,7 @@
 
 #include "exercise/exercise_screen.h"
 #include "exercise/rules.h"
+#include "exercise/speed_options.h"
 #include "rig.h"
 #include "shell/menu.h"
 #include "topics/catalogue.h"
@@ -78,6 +79,54 @@ private slots:
         QVERIFY(n.has_value());
         QCOMPARE(*n, expected);
         QVERIFY(!drawAvoiding(0.5, 0, std::nullopt));
+    }
+
+    // Scores and counters live in their label's text: " 3", " 0", "-1", read back from
+    // the number at its start.
+    void scoreTextAndValue() {
+        QCOMPARE(scoreText(3), QStringLiteral(" 3"));
+        QCOMPARE(scoreText(0), QStringLiteral(" 0"));
+        QCOMPARE(scoreText(-1), QStringLiteral("-1"));
+        QCOMPARE(scoreText(-12), QStringLiteral("-12"));
+        QCOMPARE(scoreValue(QStringLiteral("0")), 0);
+        QCOMPARE(scoreValue(QStringLiteral(" 1")), 1);
+        QCOMPARE(scoreValue(QStringLiteral("-1")), -1);
+        QCOMPARE(scoreValue(QStringLiteral("  17")), 17);
+        QCOMPARE(scoreValue(QString()), 0);
+        QCOMPARE(scoreValue(QStringLiteral(" 3 out of 12")), 3);
+        QCOMPARE(scoreValue(QStringLiteral("SCORE")), 0);
+        int score = 0;
+        QStringList seen;
+        for (int step : {1, -1, -1}) {
+            score = scoreValue(scoreText(score)) + step;
+            seen << scoreText(score);
+        }
+        QCOMPARE(seen, (QStringList{QStringLiteral(" 1"), QStringLiteral(" 0"), QStringLiteral("-1")}));
+    }
+
+    // The stepping timers take their next interval from the option selected.
+    void speedOptions() {
+        const std::array<int, 3> ms{2000, 4000, 6000};
+        QCOMPARE(speedInterval(true, false, false, ms), std::optional<int>(2000));
+        QCOMPARE(speedInterval(false, true, false, ms), std::optional<int>(4000));
+        QCOMPARE(speedInterval(false, false, true, ms), std::optional<int>(6000));
+        QCOMPARE(speedInterval(false, false, false, ms), std::optional<int>());
+        Rig rig;
+        Form form(QStringLiteral("f"), rig.clock);
+        const SpeedOptions s = SpeedOptions::make(form, 8280, {3600, 3960, 4320}, true);
+        QCOMPARE(s.Option1->Caption(), QStringLiteral("Fast"));
+        QCOMPARE(s.Option2->Caption(), QStringLiteral("Medium"));
+        QCOMPARE(s.Option3->Caption(), QStringLiteral("Slow"));
+        QCOMPARE(s.Option3->Top(), 4320.0);
+        QCOMPARE(s.Option1->Width(), 1455.0);
+        QVERIFY(s.Option2->Value());
+        QCOMPARE(s.interval(ms), std::optional<int>(4000));
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        clickOn(*s.Option3);  // the pupil's click selects Slow and clears Medium
+        QVERIFY(s.Option3->Value());
+        QVERIFY(!s.Option2->Value());
+        QCOMPARE(s.interval(ms), std::optional<int>(6000));
     }
 
     void loadSequenceAndOneShotFill() {

@@ -214,6 +214,44 @@ private slots:
         QVERIFY(arr(7) == nullptr);
     }
 
+    // Buttons, option buttons and picture boxes lie above labels, images and shapes
+    // whatever the order they were made in, so a caption over a button never takes its
+    // click; within a kind the later-made lies above.
+    void windowedControlsLieAboveLabels() {
+        Rig rig;
+        Form form(QStringLiteral("f"), rig.clock);
+        auto* button = form.add<PictureButton>(QStringLiteral("cmdexit"));
+        button->Move(0, 0, 1500, 600);
+        int clicks = 0;
+        button->onClick = [&] { ++clicks; };
+        auto* caption = form.add<Label>(QStringLiteral("Label1"));
+        caption->Move(0, 0, 3000, 1500);
+        int captionClicks = 0;
+        caption->onClick = [&] { ++captionClicks; };
+        auto tiles = form.addArray<Label>(QStringLiteral("Label7"));
+        tiles.at(0).Move(300, 300, 600, 600);
+        Label* later = tiles.Load(1);
+        later->Move(300, 300, 600, 600);
+        later->Show();
+        auto* box = form.add<PictureBox>(QStringLiteral("imgtick"));
+        box->Move(6000, 0, 600, 600);
+        auto* image = form.add<Image>(QStringLiteral("Image1"));
+        image->Move(5700, 0, 1500, 1500);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+        QCOMPARE(form.childAt(20, 20), static_cast<QWidget*>(button));
+        QCOMPARE(form.childAt(150, 20), static_cast<QWidget*>(caption));
+        QCOMPARE(form.childAt(405, 20), static_cast<QWidget*>(box));
+        QCOMPARE(form.childAt(30, 30), static_cast<QWidget*>(button));  // the tiles lie under the button
+        QCOMPARE(form.childAt(50, 50), static_cast<QWidget*>(later));   // the later tile over the first
+        clickAt(form, QPoint(20, 20));
+        QCOMPARE(clicks, 1);
+        QCOMPARE(captionClicks, 0);
+        clickAt(form, QPoint(150, 20));
+        QCOMPARE(captionClicks, 1);
+    }
+
     // Picture boxes clip their picture, images scale theirs, shapes draw an outline.
     void controlsDrawTheirPictures() {
         Rig rig;

@@ -81,6 +81,24 @@ void Control::setTabStop(bool v) {
 
 bool Control::live() const { return !form_.unloaded(); }
 
+void Control::stackByKind() {
+    if (windowed()) {
+        raise();
+        return;
+    }
+    QWidget* parent = parentWidget();
+    if (!parent) return;
+    // Just below the lowest windowed sibling: above every lightweight one made before.
+    for (QObject* o : parent->children()) {
+        auto* c = qobject_cast<Control*>(o);
+        if (c && c != this && c->windowed()) {
+            stackUnder(c);
+            return;
+        }
+    }
+    raise();
+}
+
 void Control::Click() {
     if (live() && visible_ && enabled_ && onClick) onClick();
 }

@@ -90,6 +90,14 @@ public:
     // Takes over another control's look and size (used for new control-array elements).
     virtual void copyFrom(const Control& other);
 
+    // Windowed controls (buttons, option buttons, picture boxes, frames) always lie above
+    // the lightweight ones (labels, images, shapes) of the same container, whatever the
+    // order they were made in; within each kind the later-made lies above. So a caption
+    // or word tile that overlaps a button never hides it or takes its clicks.
+    virtual bool windowed() const { return false; }
+    // Puts a newly made control in its place in that order.
+    void stackByKind();
+
 private:
     MouseArgs argsFor(QMouseEvent* e) const;
     void applyGeometry();
@@ -158,6 +166,7 @@ public:
     void setCaption(const QString& text);
     void setBackColor(const QColor& c);
     void setFont_(const FontSpec& f);
+    bool windowed() const override { return true; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -185,6 +194,7 @@ public:
     void setBackColor(const QColor& c);
     QColor BackColor() const { return back_; }
     void setFont_(const FontSpec& f);
+    bool windowed() const override { return true; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -226,6 +236,7 @@ public:
     const Picture& picture() const { return picture_; }
     QColor BackColor() const { return back_; }
     void setBackColor(const QColor& c);
+    bool windowed() const override { return true; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -263,6 +274,7 @@ class Frame : public Control {
     Q_OBJECT
 public:
     using Control::Control;
+    bool windowed() const override { return true; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -320,6 +332,7 @@ public:
             T* item = new T(first->form(), first->parentWidget(), first->Name(), index);
             item->copyFrom(*first);
             item->setVisible_(false);  // a new element starts hidden
+            item->stackByKind();
             bind(item);
             items_.push_back(item);
         }

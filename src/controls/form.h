@@ -49,13 +49,16 @@ public:
     template <typename T>
     T* add(const QString& name, QWidget* parent = nullptr) {
         T* c = new T(*this, parent ? parent : this, name, -1);
+        c->stackByKind();
         named_.insert(name, c);
         return c;
     }
     template <typename T>
     ControlArray<T> addArray(const QString& name, QWidget* parent = nullptr) {
         ControlArray<T> array;
-        array.setFirst(new T(*this, parent ? parent : this, name, 0));
+        T* first = new T(*this, parent ? parent : this, name, 0);
+        first->stackByKind();
+        array.setFirst(first);
         return array;
     }
     Timer* addTimer(const QString& name, int interval, bool enabled);

@@ -18,4 +18,27 @@ WipeStep wipeStep(double width) {
     return {w, w > 735};
 }
 
+QString scoreText(int value) {
+    return value < 0 ? QString::number(value) : QStringLiteral(" ") + QString::number(value);
+}
+
+int scoreValue(const QString& text) {
+    int i = 0;
+    const int n = int(text.size());
+    while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t'))) ++i;
+    bool negative = false;
+    if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+        while (i < n && text[i] == QLatin1Char(' ')) ++i;
+    }
+    long long value = 0;
+    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+        value = value * 10 + (text[i].unicode() - '0');
+        if (value > 1000000000) break;  // no score gets near this; keeps the sum in range
+        ++i;
+    }
+    return int(negative ? -value : value);
+}
+
 }  // namespace qm

@@ -1,6 +1,7 @@
 #pragma once
 // Small rules of the exercise frame, free of widgets.
 
+#include <QString>
 #include <optional>
 
 namespace qm {
@@ -15,5 +16,13 @@ struct WipeStep {
     bool done;
 };
 WipeStep wipeStep(double width);
+
+// A score or counter as its label shows it: a leading space before zero and positive
+// numbers, a minus sign before negative ones (" 3", " 0", "-1").
+QString scoreText(int value);
+
+// The number at the start of a label's text, as the score labels are read back: leading
+// spaces skipped, an optional sign, then digits; 0 when there is no number.
+int scoreValue(const QString& text);
 
 }  // namespace qm

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QWindow>
 
 #include "controls/fonts.h"
 #include "topics/catalogue.h"
@@ -28,6 +29,33 @@ Rig::~Rig() {
     flow.reset();
     collect();
 }
+
+namespace {
+
+QWindow* windowOf(Form& form) {
+    if (!form.isVisible()) form.show();
+    QWindow* w = form.windowHandle();
+    if (w) (void)QTest::qWaitForWindowExposed(w);
+    return w;
+}
+
+}  // namespace
+
+void pressAt(Form& form, QPoint at, Qt::MouseButton button) {
+    QTest::mousePress(windowOf(form), button, {}, at);
+}
+
+void moveTo(Form& form, QPoint at) { QTest::mouseMove(windowOf(form), at); }
+
+void releaseAt(Form& form, QPoint at, Qt::MouseButton button) {
+    QTest::mouseRelease(windowOf(form), button, {}, at);
+}
+
+void clickAt(Form& form, QPoint at) { QTest::mouseClick(windowOf(form), Qt::LeftButton, {}, at); }
+
+QPoint centreOf(const Control& c) { return c.mapTo(&c.form(), c.rect().center()); }
+
+void clickOn(const Control& c) { clickAt(c.form(), centreOf(c)); }
 
 void Rig::collect() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 

@@ -50,4 +50,16 @@ struct Rig {
 // Makes sure the fonts of the program are loaded (once per test program).
 void useProgramFonts();
 
+// The pointer as a pupil moves it: events go to the window, which hands them to the
+// control lying on top at that point (or to the control holding the mouse while a
+// button is down). Points are in pixels of the window; the window must be shown.
+void pressAt(Form& form, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+void moveTo(Form& form, QPoint at);
+void releaseAt(Form& form, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+void clickAt(Form& form, QPoint at);
+// The centre of a control, in pixels of its window.
+QPoint centreOf(const Control& c);
+// Clicks the control through its window at its centre.
+void clickOn(const Control& c);
+
 }  // namespace qm::test
