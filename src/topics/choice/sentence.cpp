@@ -22,7 +22,7 @@ const PartsRow kBank[] = {
     {{u"Which book ", u"did you choose?"}, 0, 1},
     {{u"Our teacher read ", u"a funny poem."}, 1, 1},
     {{u"The window", u" was smashed by a football."}, 0, 0},
-    {{u"Ethan kicked ", u"the ball over the fence."}, 1, 1},
+    {{u"Ethan climbed ", u"the tallest tree."}, 1, 1},
     {{u"Where are ", u"my football boots?"}, 1, 0},
     {{u"A huge wave", u" knocked over our sandcastle."}, 0, 0},
     {{u"Mum bought ", u"a new kettle."}, 1, 1},
