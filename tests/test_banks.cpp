@@ -7,6 +7,7 @@
 
 #include "exercise/exercise_screen.h"
 #include "rig.h"
+#include "topics/choice/parts.h"
 
 using namespace qm;
 using namespace qm::test;
@@ -22,10 +23,12 @@ struct Fit {
 
 struct BankCheck {
     const char* screen;
-    int rows;
+    int rows;                   // rows, or questions where a question takes several rows
     std::map<int, int> perKey;  // answer key -> number of rows
     std::vector<Fit> fits;
     bool answerPerRow = false;  // every row has a second text
+    int group = 1;              // bank rows per question (the sentence-part screens)
+    std::map<int, int> perAnswer;  // a second key per question -> number of questions
 };
 
 const std::vector<BankCheck>& checks() {
@@ -36,8 +39,96 @@ const std::vector<BankCheck>& checks() {
         {"verbforms", 30, {{1, 10}, {2, 10}, {3, 10}}, {{"Label1", Table::Question}}},
         {"formal", 34, {{0, 21}, {1, 13}}, {{"Label1", Table::Question}}},
         {"connections", 30, {{0, 15}, {1, 15}}, {{"Label1", Table::Question}, {"Label3", Table::Answer}}, true},
+        {"clause", 29, {{0, 10}, {1, 12}, {2, 7}}, {}, false, 3},
+        {"mainclause", 30, {{0, 15}, {1, 15}}, {}, false, 2},
+        {"parenthesis", 37, {{1, 37}}, {}, false, 4},
+        {"sentence", 31, {{0, 14}, {1, 17}}, {}, false, 2, {{0, 17}, {1, 14}}},
+        {"hyphen", 2, {{0, 1}, {1, 1}}, {}, false, 2},
     };
     return c;
+}
+
+// The punctuated sentence of a parenthesis question: the parts joined with a pair of
+// commas, brackets or dashes around the middle part; at the end of the sentence the
+// closing comma or dash gives way to the full stop, and a bracket closes before it.
+bool punctuatedAround(const QStringList& parts, const QString& whole) {
+    const QString &a = parts[0], &b = parts[1], &c = parts[2];
+    const std::pair<QString, QString> marks[] = {
+        {QStringLiteral(", "), QStringLiteral(",")},
+        {QStringLiteral(" ("), QStringLiteral(")")},
+        {QString::fromUtf8(" \u2013 "), QString::fromUtf8(" \u2013")},
+    };
+    for (const auto& [open, close] : marks) {
+        if (!c.isEmpty()) {
+            if (whole == a + open + b + close + QLatin1Char(' ') + c) return true;
+        } else if (!b.isEmpty() && QStringLiteral(".!?").contains(b.back())) {
+            const QString end = close == QLatin1String(")") ? b.chopped(1) + close + b.back() : b;
+            if (whole == a + open + end) return true;
+        }
+    }
+    return false;
+}
+
+// The questions of a screen whose sentences come in parts: each laid out as the pupil
+// sees it, within two lines and inside the margin, with its answer line fitting.
+void checkParts(Rig& rig, PartsScreen& s, const BankCheck& check) {
+    const int N = check.rows, G = check.group;
+    const bool keyedTwice = !check.perAnswer.empty();
+    const int keys = keyedTwice ? 2 * N : N;
+    for (int i = N * G; i < 201; ++i) QVERIFY2(rig.m.QuestionBank[i].isEmpty(), qPrintable(QString::number(i)));
+    QVERIFY(rig.m.AnswerKey[keys] == -7);
+
+    std::map<int, int> perKey, perAnswer;
+    QSet<QString> seen;
+    for (int n = 0; n < N; ++n) {
+        const QStringList rows = s.rowsOf(n);
+        const QStringList parts = rows.mid(0, s.Label1.count());
+        const QString whole = parts.join(QLatin1Char('|'));
+        QVERIFY2(!seen.contains(whole), qPrintable(QStringLiteral("repeated: ") + whole));
+        seen.insert(whole);
+        int present = 0;
+        for (int j = 0; j < parts.size(); ++j) {
+            const QString& part = parts[j];
+            QVERIFY2(!part.contains(QLatin1Char('\n')) && !part.contains(QStringLiteral("  ")), qPrintable(whole));
+            if (part.isEmpty()) {
+                QVERIFY2(j == 2, qPrintable(whole));  // only a third part may be missing
+                continue;
+            }
+            ++present;
+            if (!keyedTwice) QVERIFY2(part == part.trimmed(), qPrintable(whole));
+        }
+        if (keyedTwice) {
+            // The parts carry their own spaces: exactly one where they meet, none outside.
+            QVERIFY2(parts[0].endsWith(QLatin1Char(' ')) != parts[1].startsWith(QLatin1Char(' ')), qPrintable(whole));
+            QVERIFY2(!parts[0].startsWith(QLatin1Char(' ')) && !parts[1].endsWith(QLatin1Char(' ')), qPrintable(whole));
+        }
+        const VInt key = rig.m.AnswerKey[keyedTwice ? 2 * n : n];
+        QVERIFY2(key && *key >= 0 && *key < present, qPrintable(whole));
+        ++perKey[*key];
+        if (keyedTwice) {
+            const VInt answer = rig.m.AnswerKey[2 * n + 1];
+            QVERIFY2(answer && check.perAnswer.count(*answer), qPrintable(whole));
+            ++perAnswer[*answer];
+        }
+        if (G == 4) QVERIFY2(punctuatedAround(parts, rows[3]), qPrintable(rows[3]));
+
+        rig.m.LastPick.reset();
+        rig.random.push((n + 0.5) / N);
+        s.cmdgo->Click();
+        QCOMPARE(s.Label1(0)->Caption(), parts[0]);
+        for (Label* part : s.Label1) {
+            if (part->Caption().isEmpty()) continue;
+            QVERIFY2(part->Top() - s.Label1(0)->Top() <= 750, qPrintable(QStringLiteral("third line: ") + whole));
+            QVERIFY2(part->Left() + part->Width() <= 10000, qPrintable(QStringLiteral("past the margin: ") + whole));
+        }
+        s.Label5(0)->Click();
+        if (s.Label3) {
+            QVERIFY2(s.Label3->textHeightTwips() <= s.Label3->Height(), qPrintable(s.Label3->Caption()));
+            QVERIFY2(!s.Label3->Caption().isEmpty(), qPrintable(whole));
+        }
+    }
+    QCOMPARE(perKey, check.perKey);
+    if (keyedTwice) QCOMPARE(perAnswer, check.perAnswer);
 }
 
 }  // namespace
@@ -58,6 +149,12 @@ private slots:
         auto* s = rig.open<ExerciseScreen>(QString::fromLatin1(check.screen));
         QVERIFY(s);
         rig.clock.advance(1);
+        if (check.group > 1) {
+            auto* parts = dynamic_cast<PartsScreen*>(s);
+            QVERIFY(parts);
+            checkParts(rig, *parts, check);
+            return;
+        }
 
         int rows = 0;
         while (rows < 100 && !rig.m.QuestionBank[rows].isEmpty()) ++rows;
@@ -141,6 +238,59 @@ private slots:
         QVERIFY(conn.contains(QStringLiteral("My drink’s cold and I need to reheat it.")));
         QVERIFY(conn.contains(QStringLiteral("We’ve missed the bus and now we’ll have to wait.")));
         for (const QString& q : conn) QVERIFY2(!q.startsWith(QStringLiteral("My drinks")), qPrintable(q));
+    }
+
+    // The sample questions of the sentence-part screens, parts and keys, with the mended
+    // ones in their corrected form: a clause always has a verb, and "Leo" is the subject
+    // of the passive sentence.
+    void partSamplesAndMends() {
+        struct Sample {
+            const char* screen;
+            QStringList parts;  // the stored rows of the question
+            int key;
+            int answer;  // -1 where the screen keys only one thing
+        };
+        const Sample samples[] = {
+            {"clause", {"The soldiers,", "dressed in red,", "marched past."}, 1, -1},
+            {"clause", {"Their meal,", "which was pizza and chips,", "was delicious."}, 1, -1},
+            {"clause", {"Although they play at different levels,", "all footballers follow the same rules.", ""}, 0, -1},
+            {"clause", {"The River Thames,", "which is a tidal river,", "flows through London."}, 1, -1},
+            {"mainclause", {"The potholers were all soaking wet", "after a day underground."}, 0, -1},
+            {"mainclause", {"Working at great speed,", "the plumber repaired the burst pipe."}, 1, -1},
+            {"mainclause", {"Baden Powell started the Boy Scouts,", "which is now world wide."}, 0, -1},
+            {"parenthesis",
+             {"Alex", "their youngest child", "is allergic to peanuts.",
+              "Alex, their youngest child, is allergic to peanuts."},
+             1, -1},
+            {"parenthesis",
+             {"James is having piano lessons", "although he's not pleased about it.", "",
+              "James is having piano lessons, although he's not pleased about it."},
+             1, -1},
+            {"sentence", {"Daniel", " took Sam swimming."}, 0, 0},
+            {"sentence", {"Joe caught ", "the ball."}, 1, 1},
+            {"sentence", {"Leo", " was chased by Simon."}, 0, 0},
+            {"hyphen", {"He worked part", "time"}, 1, -1},
+            {"hyphen", {"I'll phone you on Monday", "after six."}, 0, -1},
+        };
+        const QStringList phrasesAsClauses{"pizza and chips,", "Professional or club,", "a tidal river,"};
+        for (const Sample& sample : samples) {
+            Rig rig;
+            auto* s = rig.open<PartsScreen>(QString::fromLatin1(sample.screen));
+            QVERIFY(s);
+            rig.clock.advance(1);
+            int found = -1;
+            for (int n = 0; n < 40 && found < 0; ++n)
+                if (s->rowsOf(n) == sample.parts) found = n;
+            QVERIFY2(found >= 0, qPrintable(sample.parts.join(QLatin1Char('|'))));
+            if (sample.answer < 0) {
+                QVERIFY(rig.m.AnswerKey[found] == sample.key);
+            } else {
+                QVERIFY(rig.m.AnswerKey[2 * found] == sample.key);
+                QVERIFY(rig.m.AnswerKey[2 * found + 1] == sample.answer);
+            }
+            for (int i = 0; i < 200; ++i)
+                QVERIFY2(!phrasesAsClauses.contains(rig.m.QuestionBank[i]), qPrintable(rig.m.QuestionBank[i]));
+        }
     }
 };
 

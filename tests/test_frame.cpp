@@ -33,10 +33,12 @@ public:
     void ShowNextQuestion() override {
         shown.push_back(drawRow().value_or(-1));
     }
+    void showAnswer() override { ++answersShown; }
     void right() { giveRight(QStringLiteral("wav\\cash.wav")); }
     void wrong() { giveWrong(); }
     Label* Label1;
     std::vector<int> shown;
+    int answersShown = 0;
 };
 
 Form* makeBankScreen(Module1& m, const ScreenEntry& e) { return new BankScreen(m, e); }
@@ -48,6 +50,7 @@ const Catalogue& testCatalogue() {
         {QStringLiteral("five"), QStringLiteral("Five"), 4, 2, 1, back, Draw::Plain, false, false, false, makeBankScreen},
         {QStringLiteral("three"), QStringLiteral("Three"), 6, 2, 2, back, Draw::Reseed, true, false, false, makeBankScreen},
         {QStringLiteral("order"), QStringLiteral("Order"), 4, 2, 3, back, Draw::InOrder, false, false, false, makeBankScreen},
+        {QStringLiteral("answer"), QStringLiteral("Answer"), 3, 2, 4, back, Draw::Reseed, true, false, true, makeBankScreen},
     });
     return c;
 }
@@ -285,6 +288,35 @@ private slots:
         QCOMPARE(s->imgtick->Width(), 736.0);
     }
 
+    // The answer button, where a screen shows it: a real click hides the tick and the
+    // cross, shows the answer and clicks.
+    void answerButtonHidesTheWipesAndShowsTheAnswer() {
+        Rig rig(assetsFolder(), &testCatalogue());
+        rig.m.SoundOn = 1;
+        auto* s = rig.open<BankScreen>(QStringLiteral("answer"));
+        rig.clock.advance(1);
+        QVERIFY(s->cmdsoln->Visible());
+        s->wrong();
+        s->right();
+        rig.clock.advance(2000);  // both wipes have finished and both pictures show
+        QVERIFY(s->imgtick->Visible());
+        QVERIFY(s->imgcross->Visible());
+        rig.quiet();
+        clickOn(*s->cmdsoln);
+        QCOMPARE(s->answersShown, 1);
+        QVERIFY(!s->imgtick->Visible());
+        QVERIFY(!s->imgcross->Visible());
+        QCOMPARE(rig.sound.played, QStringList{kClick});
+        rig.clock.advance(1000);
+        QVERIFY(!s->imgtick->Visible());
+        // With sound off it still shows the answer, silently.
+        rig.m.SoundOn = 0;
+        rig.quiet();
+        clickOn(*s->cmdsoln);
+        QCOMPARE(s->answersShown, 2);
+        QVERIFY(rig.sound.played.isEmpty());
+    }
+
     void exitDuringWipeStopsEverything() {
         Rig rig(assetsFolder(), &testCatalogue());
         rig.m.SoundOn = 1;
@@ -348,6 +380,9 @@ private slots:
             {"hyphen", "Dashes and Hyphens", 3, 5, -1, 48, 133, 214, R, false, false, false},
             {"punc1", "Punctuation", 5, 1, -1, 49, 135, 215, O, false, false, false},
         };
+        // The screens built so far have their own factory; the rest show the bare frame.
+        const QStringList built{"tenses",      "active",     "apostrophe", "verbforms", "formal", "connections",
+                                "clause",      "mainclause", "parenthesis", "sentence", "hyphen"};
         QCOMPARE(topicCatalogue().entries().size(), std::size(rows));
         for (const Row& row : rows) {
             const ScreenEntry* e = topicCatalogue().find(QString::fromLatin1(row.name));
@@ -361,7 +396,7 @@ private slots:
             QCOMPARE(e->nextHiddenAtFirst, row.nextHidden);
             QCOMPARE(e->answerButtonShown, row.answerShown);
             QCOMPARE(e->wipeKeepsOther, row.wipesKeep);
-            QVERIFY(e->factory);
+            QVERIFY2((e->factory != makeFrameScreen) == built.contains(e->name), row.name);
         }
     }
 

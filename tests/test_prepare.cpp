@@ -8,6 +8,7 @@
 #include "shell/intro0.h"
 #include "shell/menu.h"
 #include "shell/titlefrm.h"
+#include "topics/catalogue.h"
 
 using namespace qm;
 using namespace qm::test;
@@ -69,6 +70,44 @@ private slots:
         QCOMPARE(rig.desktop.restoreCalls, 1);
         QVERIFY(!rig.desktop.pointerBusy);
         QVERIFY(!s->hasIcon());
+    }
+
+    // Where each window really is on the desktop, in pixels: the title screen centred,
+    // every other screen placed by the preparation (840 twips left of centre on a wide
+    // desktop, centred on one exactly 12000 wide, partly off a small one).
+    void windowsSitWhereTheyArePlaced_data() {
+        QTest::addColumn<QSize>("desktop");
+        QTest::addColumn<QPoint>("screen");
+        QTest::addColumn<QPoint>("title");
+        QTest::newRow("wide") << QSize(19200, 14400) << QPoint(184, 180) << QPoint(449, 250);
+        QTest::newRow("exact") << QSize(12000, 9000) << QPoint(0, 0) << QPoint(209, 70);
+        QTest::newRow("small") << QSize(9600, 7200) << QPoint(-80, -60) << QPoint(129, 10);
+    }
+    void windowsSitWhereTheyArePlaced() {
+        QFETCH(QSize, desktop);
+        QFETCH(QPoint, screen);
+        QFETCH(QPoint, title);
+        Rig rig;
+        rig.desktop.size = desktop;
+        rig.flow->start();
+        Form* t = rig.screen(QStringLiteral("Titlefrm"));
+        QVERIFY(t->isVisible());
+        QCOMPARE(t->pos(), title);
+        QCOMPARE(t->size(), QSize(382, 461));
+        rig.flow->unload(QStringLiteral("Titlefrm"));
+        rig.collect();
+
+        QStringList names{QStringLiteral("intro0")};
+        for (int k = 1; k <= 6; ++k) names << QStringLiteral("menu%1").arg(k);
+        for (const ScreenEntry& e : topicCatalogue().entries()) names << e.name;
+        for (const QString& name : names) {
+            Form* s = rig.open(name);
+            QVERIFY2(s && s->isVisible(), qPrintable(name));
+            QVERIFY2(s->pos() == screen, qPrintable(QStringLiteral("%1 at %2,%3").arg(name).arg(s->x()).arg(s->y())));
+            QCOMPARE(s->size(), QSize(800, 600));
+            rig.flow->unload(name);
+            rig.collect();
+        }
     }
 
     void screenLackingControlsIsPreparedWithoutError() {
@@ -168,6 +207,78 @@ private slots:
         QVERIFY(t->Command1->TabStop());
     }
 
+    // Every label and button of the title screen in its place (within Frame1), font and
+    // colour, and the two buttons first and second in the tab order.
+    void titleScreenLayout() {
+        Rig rig;
+        rig.flow->start();
+        auto* t = rig.screen<Titlefrm>(QStringLiteral("Titlefrm"));
+        QVERIFY(t);
+        const auto place = [](const Control* c) { return QRectF(c->Left(), c->Top(), c->Width(), c->Height()); };
+        QCOMPARE(t->BackColor(), QColor(192, 192, 192));
+        QCOMPARE(place(t->Frame1), QRectF(0, -90, 5820, 7020));
+        QCOMPARE(t->Frame1->parentWidget(), t);
+        QCOMPARE(place(t->Picture1), QRectF(420, 1560, 4800, 3600));
+        QCOMPARE(t->Picture1->parentWidget(), t->Frame1);
+
+        struct Look {
+            Label* label;
+            QRectF place;
+            const char* font;
+            double points;
+            bool bold;
+            QColor fore;
+            const char* text;  // the whole caption, or how it starts
+        };
+        const QColor blue(0, 0, 255);
+        const Look looks[] = {
+            {t->Label4, {60, 180, 5595, 615}, "Times New Roman", 20.25, true, blue, "Quillmark"},
+            {t->Label1, {960, 720, 3675, 735}, "Times New Roman", 18, true, QColor(255, 128, 0),
+             " Years 5 and 6   Sentence Level Work"},
+            {t->Label3, {600, 5280, 4455, 495}, "Times New Roman", 15.75, false, blue, "By "},
+            {t->Label5, {600, 5640, 4575, 375}, "Times New Roman", 12, false, blue, "Programming"},
+            {t->Label6, {600, 5970, 4575, 375}, "Times New Roman", 12, false, blue, "Series Editor"},
+            {t->Label2, {120, 6780, 5415, 255}, "Arial", 8.25, false, blue, ""},
+        };
+        for (const Look& l : looks) {
+            const QByteArray nameText = l.label->Name().toLatin1();
+            const char* name = nameText.constData();
+            QVERIFY2(place(l.label) == l.place, name);
+            QCOMPARE(l.label->parentWidget(), t->Frame1);
+            QCOMPARE(l.label->Font().name, QString::fromLatin1(l.font));
+            QCOMPARE(l.label->Font().points, l.points);
+            QCOMPARE(l.label->Font().bold, l.bold);
+            QCOMPARE(l.label->ForeColor(), l.fore);
+            QVERIFY2(l.label->backStyle() == BackStyle::Transparent, name);
+            QVERIFY2(l.label->BorderStyle() == Border::None, name);
+            QVERIFY2(l.label->Alignment() == Align::Center, name);
+            QVERIFY2(l.label->Caption().startsWith(QString::fromLatin1(l.text)), name);
+        }
+        QVERIFY(!t->Label2->Caption().isEmpty());
+
+        struct Button {
+            PictureButton* button;
+            double left;
+            const char* caption;
+        };
+        for (const Button& b : {Button{t->Command1, 1440, "OK"}, Button{t->Command2, 2880, "Exit"}}) {
+            QCOMPARE(place(b.button), QRectF(b.left, 6360, 1335, 375));
+            QCOMPARE(b.button->parentWidget(), t->Frame1);
+            QCOMPARE(b.button->Caption(), QString::fromLatin1(b.caption));
+            QVERIFY(b.button->TabStop());
+            // The face the user sees is light grey.
+            const QImage face = b.button->grab().toImage();
+            QCOMPARE(face.pixelColor(6, 6), QColor(192, 192, 192));
+            QCOMPARE(face.pixelColor(face.width() - 8, face.height() - 8), QColor(192, 192, 192));
+        }
+        // The tab order, as the focus moves from the window: OK first, then Exit, and
+        // nothing else takes the focus.
+        QList<QWidget*> stops;
+        for (QWidget* w = t->nextInFocusChain(); w != t; w = w->nextInFocusChain())
+            if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) stops << w;
+        QCOMPARE(stops, (QList<QWidget*>{t->Command1, t->Command2}));
+    }
+
     void startScreen() {
         Rig rig;
         rig.m.SoundOn = 1;
@@ -261,6 +372,33 @@ private slots:
         s->Option1->setValue(true);
         QVERIFY(rig.m.SoundOn == 1);
         QVERIFY(rig.sound.played.isEmpty());
+    }
+
+    // The note under "Teachers' Guide" as a real pointer moves: it shows over the guide
+    // label, stays while the pointer crosses "Year 5" and a term label, and hides over
+    // the bare background.
+    void noteFollowsThePointer() {
+        Rig rig;
+        auto* s = rig.open<intro0>(QStringLiteral("intro0"));
+        const QPoint bare(400, 200);  // 6000, 3000 twips: no control there
+        QVERIFY(!s->childAt(bare));
+        QCOMPARE(s->childAt(centreOf(*s->Label6)), s->Label6);
+        moveTo(*s, bare);
+        QVERIFY(!s->Label7->Visible());
+        moveTo(*s, centreOf(*s->Label6));
+        QVERIFY(s->Label7->Visible());
+        moveTo(*s, centreOf(*s->Label4));  // "Year 5"
+        QVERIFY(s->Label7->Visible());
+        moveTo(*s, centreOf(*s->Label2(0)));
+        QVERIFY(s->Label7->Visible());
+        moveTo(*s, bare);
+        QVERIFY(!s->Label7->Visible());
+        // Back over the guide, then out over the window's background below it.
+        moveTo(*s, centreOf(*s->Label6));
+        QVERIFY(s->Label7->Visible());
+        moveTo(*s, QPoint(300, 300));
+        QVERIFY(!s->childAt(QPoint(300, 300)));
+        QVERIFY(!s->Label7->Visible());
     }
 
     void startScreenRemembersSoundOffAndStillOpensMenus() {

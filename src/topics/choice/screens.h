@@ -13,5 +13,10 @@ Form* makeApostrophe(Module1& m, const ScreenEntry& e);
 Form* makeVerbforms(Module1& m, const ScreenEntry& e);
 Form* makeFormal(Module1& m, const ScreenEntry& e);
 Form* makeConnections(Module1& m, const ScreenEntry& e);
+Form* makeClause(Module1& m, const ScreenEntry& e);
+Form* makeMainclause(Module1& m, const ScreenEntry& e);
+Form* makeParenthesis(Module1& m, const ScreenEntry& e);
+Form* makeSentence(Module1& m, const ScreenEntry& e);
+Form* makeHyphen(Module1& m, const ScreenEntry& e);
 
 }  // namespace qm

@@ -1,0 +1,81 @@
+// Which part of the sentence is the subordinate clause? Each part has its own colour and
+// the pupil clicks the square of that colour.
+
+#include "topics/choice/parts.h"
+#include "topics/choice/screens.h"
+
+namespace qm {
+
+namespace {
+
+const PartsRow kBank[] = {
+    {{u"The soldiers,", u"dressed in red,", u"marched past."}, 1},
+    {{u"Their meal,", u"which was pizza and chips,", u"was delicious."}, 1},
+    {{u"Although they play at different levels,", u"all footballers follow the same rules.", u""}, 0},
+    {{u"The River Thames,", u"which is a tidal river,", u"flows through London."}, 1},
+    {{u"When the bell rang,", u"the children lined up", u"in the playground."}, 0},
+    {{u"My grandad,", u"who lives in Cardiff,", u"keeps bees in his garden."}, 1},
+    {{u"We stayed indoors", u"because it was pouring with rain.", u""}, 1},
+    {{u"Mia", u"finished her painting", u"before the lesson ended."}, 2},
+    {{u"If you water the seeds,", u"they will grow", u"into tall sunflowers."}, 0},
+    {{u"The puppy chased its tail", u"until it was dizzy.", u""}, 1},
+    {{u"Ravi,", u"who is the fastest runner in our class,", u"won the sprint."}, 1},
+    {{u"The castle", u"that we visited last summer", u"was built by the Normans."}, 1},
+    {{u"Dad", u"made pancakes", u"while we laid the table."}, 2},
+    {{u"As soon as the whistle blew,", u"the players ran", u"onto the pitch."}, 0},
+    {{u"Chen", u"practised her lines", u"until she knew them by heart."}, 2},
+    {{u"Unless it stops snowing,", u"the school trip", u"will be cancelled."}, 0},
+    {{u"We built sandcastles", u"on the beach", u"while the tide was out."}, 2},
+    {{u"The library books", u"that you borrowed", u"are due back on Friday."}, 1},
+    {{u"After we had eaten our lunch,", u"we went rock-pooling.", u""}, 0},
+    {{u"Although the water was cold,", u"Finn", u"swam out to the rocks."}, 0},
+    {{u"The goalkeeper dived", u"to the left", u"as the ball flew into the net."}, 2},
+    {{u"Whenever it thunders,", u"our cat hides", u"under the bed."}, 0},
+    {{u"Jamal kept his promise", u"even though it was hard.", u""}, 1},
+    {{u"The scientist", u"who discovered penicillin", u"was Alexander Fleming."}, 1},
+    {{u"My little brother", u"cried", u"because he had dropped his ice cream."}, 2},
+    {{u"Before you cross the road,", u"look both ways.", u""}, 0},
+    {{u"The Romans built straight roads", u"so that their soldiers could march quickly.", u""}, 1},
+    {{u"The leaves", u"turned golden", u"as autumn arrived."}, 2},
+    {{u"While Mum was at work,", u"Grandma", u"looked after us."}, 0},
+};
+
+QString answerLine(const QStringList& rows, int key) {
+    return QStringLiteral("'") + rows.value(key) + QStringLiteral("' is the subordinate clause.");
+}
+
+const PartsDesign& design() {
+    const QColor pink(255, 128, 128), green(128, 255, 128), mauve(255, 128, 255);
+    static const PartsDesign d{
+        .group = 3,
+        .parts = 3,
+        .partsTop = 1080,
+        .flow = {},
+        .partColours = {pink, green, mauve},
+        .boxColours = {pink, green, mauve},
+        .boxPlaces = {{960, 5760, 1635, 1635}, {4200, 5760, 1635, 1635}, {7440, 5760, 1635, 1635}},
+        .boxCaptions = {},
+        .instruction = QStringLiteral("Identify the subordinate clause."),
+        .instructionColour = ChoiceScreen::kYellow,
+        .instructionPlace = {120, 120, 9975, 735},
+        .instructionPoints = 27.75,
+        .prompt = QStringLiteral(
+            "Click on the box which is the same colour as the subordinate clause in the sentence above."),
+        .promptColour = ChoiceScreen::kYellow,
+        .promptPlace = {120, 4200, 9855, 1215},
+        .promptPoints = 24,
+        .answerPlace = {120, 2640, 9855, 1215},
+        .answerPoints = 24,
+        .answerLine = answerLine,
+        .feedbackPlace = {2760, 7500, 4455, 1215},
+        .feedbackPoints = 48,
+        .bank = kBank,
+    };
+    return d;
+}
+
+}  // namespace
+
+Form* makeClause(Module1& m, const ScreenEntry& e) { return new PartsScreen(m, e, design()); }
+
+}  // namespace qm
