@@ -59,7 +59,7 @@ const SwapRow kBank[] = {
      {u"whereas", u"until", u"therefore"}},
     {u"Ellie smiled as she opened her present. ", u"Ellie smiled when she opened her present. ",
      {u"when", u"also", u"unless"}},
-    {u"Freya was nervous before she sang in the concert. ", u"Freya was nervous when she sang in the concert. ",
+    {u"Freya was very nervous before she sang in the concert. ", u"Freya was very nervous when she sang in the concert. ",
      {u"when", u"whereas", u"besides"}},
     {u"If it snows tomorrow, we can build a snowman. ", u"When it snows tomorrow, we can build a snowman. ",
      {u"When", u"Although", u"Therefore"}},
