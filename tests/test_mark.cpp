@@ -156,20 +156,6 @@ private slots:
         QVERIFY(p.othersNormal(FullStop));
     }
 
-    void rightClickFirstThenWrongGrowsTheCrossUnderneath() {
-        Play p;
-        p.show(QStringLiteral("Its going to be sunny at the seaside today. "));
-        p.s->Label7(Apostrophe)->Click();
-        p.rig.clock.advance(30);
-        p.s->Label7(Comma)->Click();
-        p.rig.clock.advance(30);
-        QVERIFY(p.s->imgtick->Visible());
-        QVERIFY(p.s->imgcross->Visible());
-        QVERIFY(p.s->imgtick->Width() > p.s->imgcross->Width());
-        QCOMPARE(p.onTopAt(10760, 400), static_cast<QWidget*>(p.s->imgtick));
-        QCOMPARE(p.s->Label1->Caption(), QStringLiteral("Wrong"));
-    }
-
     void closingQuotationMark() {
         Play p;
         p.show(Q + QStringLiteral("Will it snow this year? asked Alex. "));

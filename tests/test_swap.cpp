@@ -177,23 +177,6 @@ private slots:
         }
     }
 
-    // The words stand in one row, 120 twips apart, each as wide as its word.
-    void wordRowLayout() {
-        Play p("connectives");
-        p.show(p.rowOf(QStringLiteral("Tariq was tired, but he kept on running. ")));
-        QCOMPARE(p.s->Label7(0)->Left(), 120.0);
-        for (int i = 1; i < SwapScreen::kWords; ++i) {
-            const Label* before = p.s->Label7(i - 1);
-            QCOMPARE(p.s->Label7(i)->Left(), before->Left() + before->Width() + 120);
-            QCOMPARE(p.s->Label7(i)->Top(), 2160.0);
-        }
-        QVERIFY(p.s->Label7(0)->Width() > 0);
-        QCOMPARE(p.s->Label7(8)->Width(), 0.0);  // past the last word the labels are empty
-        Play q("prepositions");
-        QCOMPARE(q.s->Label7(0)->Left(), 240.0);
-        QCOMPARE(q.s->Label7(0)->Top(), 2160.0);
-    }
-
     void wrongWordGivesCrossWithoutCaption() {
         Play p("prepositions");
         const int word = p.theWord();
@@ -397,9 +380,14 @@ private slots:
         QVERIFY(row >= 0);
         p.show(row);
         QCOMPARE(p.words(), SplitWords(p.rig.m.QuestionBank[row]));
-        for (Label* l : p.s->Label7) {
+        // The words stand in one row, 120 twips apart, each as wide as its word.
+        QCOMPARE(p.s->Label7(0)->Left(), 120.0);
+        for (int i = 0; i < SwapScreen::kWords; ++i) {
+            const Label* l = p.s->Label7(i);
             QVERIFY(!l->Caption().isEmpty());
             QVERIFY(l->Visible());
+            QCOMPARE(l->Top(), 2160.0);
+            if (i > 0) QCOMPARE(l->Left(), p.s->Label7(i - 1)->Left() + p.s->Label7(i - 1)->Width() + 120);
         }
         const Label& last = p.s->Label7.at(9);
         QCOMPARE(last.Caption(), QStringLiteral("concert."));
@@ -464,10 +452,11 @@ private slots:
             const char* word;
             QRectF box;
             QRectF swapped;
+            double firstWord;
         };
         const Layout layouts[] = {
-            {"prepositions", "preposition", {3840, 4200, 2595, 735}, {120, 6480, 11655, 855}},
-            {"connectives", "connective", {3120, 4200, 4035, 735}, {120, 6420, 11655, 1095}},
+            {"prepositions", "preposition", {3840, 4200, 2595, 735}, {120, 6480, 11655, 855}, 240},
+            {"connectives", "connective", {3120, 4200, 4035, 735}, {120, 6420, 11655, 1095}, 120},
         };
         for (const Layout& d : layouts) {
             Rig rig;
@@ -483,6 +472,7 @@ private slots:
             QCOMPARE(s->Label4->linesNeeded(), 1);
 
             QCOMPARE(s->Label7.count(), 10);
+            QCOMPARE(s->Label7(0)->Left(), d.firstWord);
             for (Label* l : s->Label7) {
                 QCOMPARE(l->Font().name, QStringLiteral("Tahoma"));
                 QCOMPARE(l->Font().points, 20.25);

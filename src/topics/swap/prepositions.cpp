@@ -24,7 +24,7 @@ const SwapRow kBank[] = {
     {u"Oliver waited at the bus stop. ", u"Oliver waited by the bus stop. ", {u"by", u"soon", u"than", u"where"}},
     {u"The ducks swam under the little bridge. ", u"The ducks swam past the little bridge. ", {u"past", u"although", u"whose", u"never"}},
     {u"Leo hung his coat on the chair. ", u"Leo hung his coat over the chair. ", {u"over", u"during", u"than", u"when"}},
-    {u"Ayesha ran around the field. ", u"Ayesha ran through the field. ", {u"through", u"unless", u"until", u"quite"}},
+    {u"Ayesha ran around the field. ", u"Ayesha ran through the field. ", {u"through", u"unless", u"why", u"quite"}},
     {u"The tiger paced inside its enclosure. ", u"The tiger paced around its enclosure. ", {u"around", u"since", u"whether", u"very"}},
     {u"The plane flew above the clouds. ", u"The plane flew below the clouds. ", {u"below", u"except", u"soon", u"why"}},
     {u"Harry lives near the railway station. ", u"Harry lives opposite the railway station. ", {u"opposite", u"than", u"during", u"yet"}},
