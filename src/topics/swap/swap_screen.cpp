@@ -1,6 +1,7 @@
 #include "topics/swap/swap_screen.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "topics/swap/swap_rules.h"
 
@@ -94,7 +95,7 @@ void SwapScreen::writeBank() {
         const SwapRow& row = d_.bank[n];
         m.QuestionBank[n] = QString::fromUtf16(row.sentence);
         m.AnswerBank[n] = QString::fromUtf16(row.swapped);
-        for (int k = 0; k < d_.candidatesPerRow; ++k) {
+        for (int k = 0; k < d_.candidatesPerRow && k < int(std::size(row.candidates)); ++k) {
             const int at = d_.candidatesPerRow * n + k;
             if (at < int(m.ExtraBank.size()))
                 m.ExtraBank[at] = row.candidates[k] ? QString::fromUtf16(row.candidates[k]) : QString();
