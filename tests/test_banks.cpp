@@ -1,6 +1,7 @@
 // Every bank against the limits of its screen: how many rows, how many of each answer,
 // keys that name a box, no empty or repeated sentence, and every text fitting its label
-// at the real font and size. A new family adds its screens to the table below.
+// at the real font and size. A new family of keyed rows adds its screens to the table
+// below; the find-and-swap and missing-mark banks have checks of their own.
 
 #include <QtTest>
 #include <map>
@@ -8,6 +9,9 @@
 #include "exercise/exercise_screen.h"
 #include "rig.h"
 #include "topics/choice/parts.h"
+#include "topics/mark/punc2.h"
+#include "topics/swap/swap_rules.h"
+#include "topics/swap/swap_screen.h"
 
 using namespace qm;
 using namespace qm::test;
@@ -218,6 +222,173 @@ private slots:
         QCOMPARE(int(byClause.size()), 15);
         for (const auto& [clause, keys] : byClause) {
             QVERIFY2(keys.size() == 2 && keys.contains(0) && keys.contains(1), qPrintable(clause));
+        }
+    }
+
+    // The find-and-swap banks: every sentence as shown and as swapped ends with a space, has
+    // at most ten words and lies on one line at the real font; the swap changes exactly the
+    // found word(s) for the first candidate; the candidates are different words that each
+    // fit the box.
+    void swapBanks_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("per");
+        QTest::newRow("prepositions") << QStringLiteral("prepositions") << 4;
+        QTest::newRow("connectives") << QStringLiteral("connectives") << 3;
+    }
+    void swapBanks() {
+        QFETCH(QString, name);
+        QFETCH(int, per);
+        Rig rig;
+        for (QString& e : rig.m.ExtraBank) e = QStringLiteral("left over");
+        auto* s = rig.open<SwapScreen>(name);
+        QVERIFY(s);
+        rig.random.script(0.0, 0.0);
+        rig.clock.advance(1);
+        int rows = 0;
+        while (rows < 100 && !rig.m.QuestionBank[rows].isEmpty()) ++rows;
+        QCOMPARE(rows, 30);
+        QCOMPARE(rig.m.ExtraBank[per * 30], QStringLiteral("left over"));
+        const QFontMetricsF box(makeFont(s->Label9->Font()));
+        QSet<QString> seen;
+        for (int n = 0; n < rows; ++n) {
+            const QString& q = rig.m.QuestionBank[n];
+            const QString& a = rig.m.AnswerBank[n];
+            QVERIFY2(!seen.contains(q), qPrintable(q));
+            seen.insert(q);
+            for (const QString& text : {q, a}) {
+                QVERIFY2(text.endsWith(QLatin1Char(' ')) && !text.endsWith(QStringLiteral("  ")), qPrintable(text));
+                QVERIFY2(!text.contains(QStringLiteral("  ")) && !text.startsWith(QLatin1Char(' ')), qPrintable(text));
+                QVERIFY2(SplitWords(text).size() <= SwapScreen::kWords, qPrintable(text));
+                QVERIFY2(!text.contains(QLatin1Char('\'')), qPrintable(text));  // typographic apostrophes throughout
+            }
+            const QStringList shown = SplitWords(q), swapped = SplitWords(a);
+            const WordSpan found = changedSpan(shown, swapped);
+            const WordSpan in = swappedInSpan(shown, swapped);
+            QVERIFY2(!found.empty() && !in.empty(), qPrintable(q));
+            QCOMPARE(swapped.mid(in.first, in.end - in.first).join(QLatin1Char(' ')), rig.m.ExtraBank[per * n]);
+            const QString foundWords = shown.mid(found.first, found.end - found.first).join(QLatin1Char(' '));
+            QSet<QString> candidates;
+            for (int k = 0; k < per; ++k) {
+                const QString c = rig.m.ExtraBank[per * n + k];
+                QVERIFY2(!c.isEmpty() && c == c.trimmed(), qPrintable(q));
+                QVERIFY2(c != foundWords, qPrintable(c));
+                candidates.insert(c);
+                QVERIFY2(box.horizontalAdvance(c) <= twipsToPixels(s->Label9->Width()) - 2, qPrintable(c));
+            }
+            QCOMPARE(int(candidates.size()), per);
+
+            // The row of words as the screen lays it out, and the swapped sentence in its label.
+            rig.m.LastPick = (n + 1) % rows;
+            rig.random.script(0.0, (n + 0.5) / rows);
+            s->cmdgo_Click();
+            QCOMPARE(rig.m.CurrentPick, std::optional<int>(n));
+            const Label& last = s->Label7.at(SwapScreen::kWords - 1);
+            QVERIFY2(last.Left() + last.Width() <= 11775, qPrintable(q));
+            QVERIFY2(s->Label3->textHeightTwips() <= s->Label3->Height(), qPrintable(a));
+            QCOMPARE(s->Label3->linesNeeded(), 1);
+        }
+    }
+
+    // The sample rows are kept as they were written, "more-over" mended to "moreover".
+    void swapSamples() {
+        struct Sample {
+            const char* screen;
+            const char16_t* sentence;
+            const char16_t* swapped;
+            QStringList candidates;
+        };
+        const Sample samples[] = {
+            {"prepositions", u"The gang hid behind the shed. ", u"The gang hid near the shed. ",
+             {"near", "from", "where", "across"}},
+            {"prepositions", u"She put the books on the shelf. ", u"She put the books beside the shelf. ",
+             {"beside", "about", "back", "from"}},
+            {"prepositions", u"The junk was moved from the loft. ", u"The junk was moved into the loft. ",
+             {"into", "before", "between", "after"}},
+            {"connectives", u"They cheered when they saw their results. ", u"They cheered because they saw their results. ",
+             {"because", "nevertheless", "however"}},
+            {"connectives", u"He couldn’t finish it, so he went home. ", u"He couldn’t finish it, consequently he went home. ",
+             {"consequently", "moreover", "also"}},
+            {"connectives", u"He didn’t want an umbrella although it was raining. ",
+             u"He didn’t want an umbrella even though it was raining. ", {"even though", "mistakenly", "finally"}},
+        };
+        for (const Sample& sample : samples) {
+            Rig rig;
+            rig.open<SwapScreen>(QString::fromLatin1(sample.screen));
+            rig.clock.advance(1);
+            const int per = int(sample.candidates.size());
+            int row = -1;
+            for (int n = 0; n < 30; ++n)
+                if (rig.m.QuestionBank[n] == QString::fromUtf16(sample.sentence)) row = n;
+            QVERIFY2(row >= 0, sample.screen);
+            QCOMPARE(rig.m.AnswerBank[row], QString::fromUtf16(sample.swapped));
+            for (int k = 0; k < per; ++k) QCOMPARE(rig.m.ExtraBank[per * row + k], sample.candidates[k]);
+            for (int i = 0; i < per * 30; ++i) QVERIFY(rig.m.ExtraBank[i] != QStringLiteral("more-over"));
+        }
+    }
+
+    // The missing-mark bank: each corrected sentence is the sentence with exactly one mark
+    // put back, that mark is one of the eight boxes, every mark has its rows, and both
+    // sentences fit their labels.
+    void punc2Bank() {
+        Rig rig;
+        for (QString& c : rig.m.CodeBank) c = QStringLiteral("#");
+        auto* s = rig.open<Punc2Screen>(QStringLiteral("punc2"));
+        QVERIFY(s);
+        rig.clock.advance(1);
+        int rows = 0;
+        while (rows < 100 && !rig.m.QuestionBank[rows].isEmpty()) ++rows;
+        QCOMPARE(rows, 30);
+        QCOMPARE(rig.m.CodeBank[30], QStringLiteral("#"));
+        QStringList boxes;
+        for (Label* box : s->Label7) boxes << box->Caption();
+        std::map<QString, int> perMark;
+        QSet<QString> seen;
+        Label& sentence = s->Label3.at(0);
+        for (int n = 0; n < rows; ++n) {
+            const QString& q = rig.m.QuestionBank[n];
+            const QString& a = rig.m.AnswerBank[n];
+            const QString& mark = rig.m.CodeBank[n];
+            QVERIFY2(!seen.contains(q), qPrintable(q));
+            seen.insert(q);
+            QVERIFY2(boxes.count(mark) == 1, qPrintable(mark));
+            ++perMark[mark];
+            QVERIFY2(q.endsWith(QLatin1Char(' ')) && a.endsWith(QLatin1Char(' ')), qPrintable(q));
+            QVERIFY2(!a.contains(QChar(0x2019)) && !a.contains(QChar(0x201C)), qPrintable(a));  // the boxes' marks are straight
+            QCOMPARE(a.size(), q.size() + 1);
+            int at = 0;
+            while (at < q.size() && q[at] == a[at]) ++at;
+            QVERIFY2(a.mid(at, 1) == mark, qPrintable(a));
+            QCOMPARE(a.left(at) + a.mid(at + 1), q);
+            // Speech marks come in pairs once the mark is back.
+            QVERIFY2(a.count(QLatin1Char('"')) % 2 == 0, qPrintable(a));
+            sentence.setCaption(q);
+            QVERIFY2(sentence.textHeightTwips() <= sentence.Height(), qPrintable(q));
+            s->Label6->setCaption(a);
+            QVERIFY2(s->Label6->textHeightTwips() <= s->Label6->Height(), qPrintable(a));
+        }
+        const std::map<QString, int> expected = {{",", 4}, {".", 4}, {":", 4}, {";", 4},
+                                                 {"'", 4}, {"\"", 4}, {"?", 3}, {"!", 3}};
+        QCOMPARE(perMark, expected);
+
+        const QString Q = QStringLiteral("\"");
+        const QStringList samples[] = {
+            {Q + "Saturday's when were having our fireworks," + Q + " said Ahmed. ",
+             Q + "Saturday's when we're having our fireworks," + Q + " said Ahmed. ", "'"},
+            {"Abraham Lincoln, an American president was shot in 1865. ",
+             "Abraham Lincoln, an American president, was shot in 1865. ", ","},
+            {Q + "Has anyone seen my trainers" + Q + " asked Jenny. ", Q + "Has anyone seen my trainers?" + Q + " asked Jenny. ",
+             "?"},
+            {"Teacher was embarrassed when Sam said " + Q + "We know you're 40 today." + Q + " ",
+             "Teacher was embarrassed when Sam said, " + Q + "We know you're 40 today." + Q + " ", ","},
+            {Q + "Will it snow this year?" + " asked Alex. ", Q + "Will it snow this year?" + Q + " asked Alex. ", Q},
+        };
+        for (const QStringList& sample : samples) {
+            int row = -1;
+            for (int n = 0; n < rows; ++n)
+                if (rig.m.QuestionBank[n] == sample[0]) row = n;
+            QVERIFY2(row >= 0, qPrintable(sample[0]));
+            QCOMPARE(rig.m.AnswerBank[row], sample[1]);
+            QCOMPARE(rig.m.CodeBank[row], sample[2]);
         }
     }
 

@@ -382,7 +382,8 @@ private slots:
         };
         // The screens built so far have their own factory; the rest show the bare frame.
         const QStringList built{"tenses",      "active",     "apostrophe", "verbforms", "formal", "connections",
-                                "clause",      "mainclause", "parenthesis", "sentence", "hyphen"};
+                                "clause",      "mainclause", "parenthesis", "sentence", "hyphen",
+                                "prepositions", "connectives", "punc2"};
         QCOMPARE(topicCatalogue().entries().size(), std::size(rows));
         for (const Row& row : rows) {
             const ScreenEntry* e = topicCatalogue().find(QString::fromLatin1(row.name));

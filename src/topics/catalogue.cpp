@@ -2,6 +2,8 @@
 
 #include "exercise/exercise_screen.h"
 #include "topics/choice/screens.h"
+#include "topics/mark/screens.h"
+#include "topics/swap/screens.h"
 
 namespace qm {
 
@@ -30,16 +32,16 @@ const Catalogue& topicCatalogue() {
         screen("basic", "Basic Meaning", 4, 1, 0, kLight, D::Plain),
         screen("noun", "Noun and Verb Agreement", 4, 1, 1, kLight, D::Plain),
         screen("negative", "Double Negatives", 4, 1, 2, kLight, D::Plain),
-        screen("punc2", "Punctuation", 8, 1, 3, kLight, D::Reseed),
+        screen("punc2", "Punctuation", 8, 1, 3, kLight, D::Reseed, makePunc2),
         screen("auxiliary", "Auxiliary Verbs", 3, 1, 4, kLight, D::Reseed),
         screen("verbforms", "Verb Forms", 3, 2, 0, kDeep, D::Reseed, makeVerbforms),
         screen("tenses", "Tenses", 3, 2, 1, kDeep, D::Reseed, makeTenses),
         screen("noun2", "Different Kinds of Nouns", 4, 2, 2, kLight, D::InOrder),
         screen("comma2", "Punctuation with Commas", 5, 2, 3, kLight, D::Reseed),
         screen("clause", "The Subordinate Clause", 3, 2, 4, kDeep, D::Reseed, makeClause),
-        screen("prepositions", "Prepositions", 7, 3, 0, kLight, D::Plain),
+        screen("prepositions", "Prepositions", 7, 3, 0, kLight, D::Plain, makePrepositions),
         screen("apostrophe", "Apostrophes", 3, 3, 1, kDeep, D::Reseed, makeApostrophe),
-        screen("connectives", "Connectives", 7, 3, 2, kLight, D::Plain),
+        screen("connectives", "Connectives", 7, 3, 2, kLight, D::Plain, makeConnectives),
         screen("puncnum", "Accurate Punctuation", 3, 3, 3, kLight, D::Reseed),
         screen("mainclause", "The Main Clause", 3, 3, 4, kDeep, D::Reseed, makeMainclause),
         screen("sentence", "Sentence Structure", 3, 4, 0, kDeep, D::Reseed, makeSentence),
