@@ -3,15 +3,42 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QSet>
+#include <QTimer>
 #include <cstdio>
 
 #include "controls/fonts.h"
+#include "controls/form.h"
 #include "platform/platform.h"
 #include "platform/termination.h"
 #include "platform/workdir.h"
 #include "shell/flow.h"
 #include "shell/module1.h"
 #include "topics/catalogue.h"
+
+namespace {
+
+// With the trace on: tells when each screen has been painted for the first time.
+class PaintTrace final : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            auto* form = qobject_cast<qm::Form*>(static_cast<QWidget*>(watched)->window());
+            if (form && !painted_.contains(form->Name())) {
+                painted_.insert(form->Name());
+                const QString name = form->Name();
+                // Reported once the paint has run, at the next turn of the event loop.
+                QTimer::singleShot(0, [name] { std::fprintf(stderr, "quillmark: painted %s\n", qPrintable(name)); });
+            }
+        }
+        return false;
+    }
+
+private:
+    QSet<QString> painted_;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -39,8 +66,11 @@ int main(int argc, char** argv) {
     qm::RealSession session;
     qm::Module1 module1({clock, random, sound, pictures, web, desktop, fatal, session});
     qm::ScreenFlow flow(module1, qm::topicCatalogue());
-    if (qEnvironmentVariableIsSet("QUILLMARK_TRACE"))
+    PaintTrace paintTrace;
+    if (qEnvironmentVariableIsSet("QUILLMARK_TRACE")) {
         flow.trace = [](const QString& what) { std::fprintf(stderr, "quillmark: %s\n", qPrintable(what)); };
+        app.installEventFilter(&paintTrace);
+    }
     qm::onTerminationRequest([&flow] { flow.end(); });
     flow.start();
     return app.exec();

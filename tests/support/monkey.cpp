@@ -1,6 +1,7 @@
 #include "monkey.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QWindow>
@@ -223,6 +224,10 @@ void Monkey::step() {
     }
     if (!front->isVisible()) front->show();
     const int what = int(random_.bounded(100));
+    const QString frontName = front->Name();
+    const auto kindsBefore = findings_.kinds;
+    QElapsedTimer timer;
+    timer.start();
     try {
         if (what < 40) {
             clickSomething(*front);
@@ -244,6 +249,14 @@ void Monkey::step() {
         return;
     }
     rig_->collect();
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    if (ms > findings_.slowestEventMs) {
+        findings_.slowestEventMs = ms;
+        QString kind;
+        for (auto it = findings_.kinds.begin(); it != findings_.kinds.end(); ++it)
+            if (it.value() != kindsBefore.value(it.key())) kind = it.key();
+        findings_.slowestEvent = QStringLiteral("%1 on %2").arg(kind, frontName);
+    }
     check(QStringLiteral("event"));
 }
 

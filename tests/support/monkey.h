@@ -27,6 +27,8 @@ struct MonkeyFindings {
     QMap<QString, int> screens;    // exercise screens opened
     QStringList broken;            // what did not hold, first ones only, with where
     long long brokenCount = 0;
+    double slowestEventMs = 0;     // the longest single event, its handlers included
+    QString slowestEvent;          // what it was, and on which screen
 };
 
 class Monkey {
