@@ -11,6 +11,7 @@
 #include "controls/form.h"
 #include "platform/platform.h"
 #include "platform/termination.h"
+#include "platform/windowwatch.h"
 #include "platform/workdir.h"
 #include "shell/flow.h"
 #include "shell/module1.h"
@@ -28,7 +29,11 @@ public:
                 painted_.insert(form->Name());
                 const QString name = form->Name();
                 // Reported once the paint has run, at the next turn of the event loop.
-                QTimer::singleShot(0, [name] { std::fprintf(stderr, "quillmark: painted %s\n", qPrintable(name)); });
+                const auto window = quintptr(form->internalWinId());
+                QTimer::singleShot(0, [name, window] {
+                    std::fprintf(stderr, "quillmark: painted %s (window %llu)\n", qPrintable(name),
+                                 (unsigned long long)window);
+                });
             }
         }
         return false;
@@ -72,6 +77,17 @@ int main(int argc, char** argv) {
         app.installEventFilter(&paintTrace);
     }
     qm::onTerminationRequest([&flow] { flow.end(); });
+    // A screen's window destroyed by another program ends the run as closing it would;
+    // windows the program destroys itself belong to screens already unloaded.
+    qm::watchForDestroyedWindows([&flow](quintptr id) {
+        for (const QString& name : flow.loadedNames()) {
+            qm::Form* form = flow.screen(name);
+            if (form && !form->unloaded() && form->internalWinId() == WId(id)) {
+                flow.end();
+                return;
+            }
+        }
+    });
     flow.start();
     return app.exec();
 }
