@@ -248,6 +248,8 @@ void Monkey::step() {
         restart();
         return;
     }
+    // What the event loop does between two events: paints, deletes what was unloaded.
+    QCoreApplication::processEvents();
     rig_->collect();
     const double ms = double(timer.nsecsElapsed()) / 1e6;
     if (ms > findings_.slowestEventMs) {
