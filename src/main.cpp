@@ -3,15 +3,47 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QSet>
+#include <QTimer>
 #include <cstdio>
 
 #include "controls/fonts.h"
+#include "controls/form.h"
 #include "platform/platform.h"
 #include "platform/termination.h"
+#include "platform/windowwatch.h"
 #include "platform/workdir.h"
 #include "shell/flow.h"
 #include "shell/module1.h"
 #include "topics/catalogue.h"
+
+namespace {
+
+// With the trace on: tells when each screen has been painted for the first time.
+class PaintTrace final : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            auto* form = qobject_cast<qm::Form*>(static_cast<QWidget*>(watched)->window());
+            if (form && !painted_.contains(form->Name())) {
+                painted_.insert(form->Name());
+                const QString name = form->Name();
+                // Reported once the paint has run, at the next turn of the event loop.
+                const auto window = quintptr(form->internalWinId());
+                QTimer::singleShot(0, [name, window] {
+                    std::fprintf(stderr, "quillmark: painted %s (window %llu)\n", qPrintable(name),
+                                 (unsigned long long)window);
+                });
+            }
+        }
+        return false;
+    }
+
+private:
+    QSet<QString> painted_;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -39,9 +71,23 @@ int main(int argc, char** argv) {
     qm::RealSession session;
     qm::Module1 module1({clock, random, sound, pictures, web, desktop, fatal, session});
     qm::ScreenFlow flow(module1, qm::topicCatalogue());
-    if (qEnvironmentVariableIsSet("QUILLMARK_TRACE"))
+    PaintTrace paintTrace;
+    if (qEnvironmentVariableIsSet("QUILLMARK_TRACE")) {
         flow.trace = [](const QString& what) { std::fprintf(stderr, "quillmark: %s\n", qPrintable(what)); };
+        app.installEventFilter(&paintTrace);
+    }
     qm::onTerminationRequest([&flow] { flow.end(); });
+    // A screen's window destroyed by another program ends the run as closing it would;
+    // windows the program destroys itself belong to screens already unloaded.
+    qm::watchForDestroyedWindows([&flow](quintptr id) {
+        for (const QString& name : flow.loadedNames()) {
+            qm::Form* form = flow.screen(name);
+            if (form && !form->unloaded() && form->internalWinId() == WId(id)) {
+                flow.end();
+                return;
+            }
+        }
+    });
     flow.start();
     return app.exec();
 }

@@ -11,6 +11,7 @@
 #include <initializer_list>
 
 #include "platform/metafile.h"
+#include "fuzz/metafile_input.h"
 
 using qm::Metafile;
 
@@ -506,6 +507,32 @@ private slots:
         for (int i = 0; i < 200001; ++i)
             b.record(0x0102, {1});  // a tiny, harmless record
         EXPECT_REJECTED(b.build(0));
+    }
+
+    // ------------------------------------------------------------ the fuzzer's finds
+
+    // Every input the fuzzer kept (its seeds, what it found, and any input that once made
+    // it crash) is played again here: each is accepted and drawn, or turned away.
+    void fuzzCorpusReplays() {
+        const QString root = QStringLiteral(QM_SOURCE_TESTS "/fuzz/metafile");
+        int seeds = 0, accepted = 0, files = 0;
+        for (const char* folder : {"corpus", "crashes"}) {
+            QDir dir(root + QLatin1Char('/') + QLatin1String(folder));
+            for (const QFileInfo& info : dir.entryInfoList(QDir::Files)) {
+                QFile f(info.filePath());
+                QVERIFY(f.open(QIODevice::ReadOnly));
+                const bool ok = qm::fuzz::playMetafile(f.readAll());
+                ++files;
+                if (info.fileName().startsWith(QLatin1String("seed-"))) {
+                    ++seeds;
+                    QVERIFY2(ok, qPrintable(info.fileName()));  // the seeds are well-formed
+                }
+                accepted += ok ? 1 : 0;
+            }
+        }
+        QVERIFY2(seeds >= 6, qPrintable(QString::number(seeds)));
+        QVERIFY(accepted >= seeds);
+        qInfo("replayed %d inputs, %d accepted", files, accepted);
     }
 
     // ------------------------------------------------------------ random damage

@@ -367,8 +367,11 @@ private slots:
         QVERIFY(parseWav(wave(1, 1, 22050, 16, pcm)));
         QCOMPARE(parseWav(wave(1, 2, 44100, 16, pcm))->samples.size(), 400);
         QCOMPARE(parseWav(wave(1, 1, 8000, 8, pcm))->format().sampleFormat(), QAudioFormat::UInt8);
-        // A data chunk longer than the file is cut to what is there, on a whole frame.
-        QCOMPARE(parseWav(wave(1, 2, 22050, 16, pcm.left(399), 1 << 30))->samples.size(), 396);
+        // Samples that end between frames are cut to a whole frame.
+        QCOMPARE(parseWav(wave(1, 2, 22050, 16, pcm.left(399)))->samples.size(), 396);
+        // A data chunk longer than the file: the file was cut short, and is refused.
+        QVERIFY(!parseWav(wave(1, 2, 22050, 16, pcm.left(399), 1 << 30)));
+        QVERIFY(!parseWav(wave(1, 1, 22050, 16, pcm).chopped(1)));
         QVERIFY(!parseWav(wave(3, 1, 22050, 32, pcm)));  // not PCM
         QVERIFY(!parseWav(wave(1, 1, 22050, 24, pcm)));
         QVERIFY(!parseWav(wave(1, 0, 22050, 16, pcm)));

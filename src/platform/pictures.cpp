@@ -38,6 +38,19 @@ QString resolveProgramPath(const QString& root, const QString& programPath) {
     return current;
 }
 
+namespace {
+
+// A JPEG file ends with its end-of-image marker. The decoder would show a file cut short
+// with its lower part grey; such a file is damaged, and refused like any other.
+bool looksCutShort(const QByteArray& bytes) {
+    if (!bytes.startsWith("\xFF\xD8")) return false;  // not a JPEG: the decoder judges it
+    static const QByteArray eoi("\xFF\xD9");
+    const qsizetype tail = std::min<qsizetype>(bytes.size(), 64);
+    return bytes.right(tail).indexOf(eoi) < 0;
+}
+
+}  // namespace
+
 Picture::Picture(QImage image) : image_(std::move(image)) {}
 Picture::Picture(Metafile metafile) : metafile_(std::make_shared<const Metafile>(std::move(metafile))) {}
 
@@ -74,7 +87,7 @@ PictureResult PictureStore::load(const QString& programPath) const {
     const QByteArray bytes = f.readAll();
     if (file.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive)) {
         if (auto mf = Metafile::parse(bytes)) result.picture = Picture(std::move(*mf));
-    } else {
+    } else if (!looksCutShort(bytes)) {
         QImage image;
         if (image.loadFromData(bytes) && !image.isNull()) result.picture = Picture(std::move(image));
     }

@@ -38,11 +38,9 @@ std::optional<WavSound> parseWav(const QByteArray& bytes) {
         const char* chunk = data + at;
         const qsizetype length = qsizetype(u32(chunk + 4));
         const qsizetype body = at + 8;
-        if (length > size - body) {
-            // A data chunk that claims more than the file holds is cut to what is there.
-            if (std::memcmp(chunk, "data", 4) != 0) return std::nullopt;
-        }
-        const qsizetype available = std::min(length, size - body);
+        // A chunk that claims more than the file holds: the file was cut short.
+        if (length > size - body) return std::nullopt;
+        const qsizetype available = length;
         if (std::memcmp(chunk, "fmt ", 4) == 0) {
             if (available < 16) return std::nullopt;
             const char* f = data + body;

@@ -17,7 +17,8 @@ struct WavSound {
 };
 
 // Reads an uncompressed PCM wave file (8 or 16 bits, one or two channels). Anything
-// else, or a damaged file, gives nothing; the bytes are never read past their end.
+// else, or a damaged or cut-short file, gives nothing; the bytes are never read past
+// their end.
 std::optional<WavSound> parseWav(const QByteArray& bytes);
 
 }  // namespace qm

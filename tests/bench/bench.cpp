@@ -1,0 +1,266 @@
+// Figures for the real build, printed, never asserted: start to title screen painted, a
+// topic click to its exercise painted, the slowest single event during a robustness run,
+// the first sound request, the re-flow of the longest word row, peak memory, and CPU use
+// while a screen sits idle. Beside them, the same figures for a window holding one label,
+// the floor any Qt program stands on.
+//   qm_bench            all figures (tools/bench.sh builds and runs it)
+//   qm_bench --floor    the one-label window (started by the figures above)
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "exercise/exercise_screen.h"
+#include "monkey.h"
+#include "rig.h"
+#include "shell/menu.h"
+#include "topics/catalogue.h"
+
+using namespace qm;
+using namespace qm::test;
+
+namespace {
+
+// ------------------------------------------------------------------ the floor
+
+class FirstPaint final : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !done_) {
+            done_ = true;
+            QTimer::singleShot(0, [] { std::fprintf(stderr, "floor: painted\n"); });
+        }
+        return false;
+    }
+
+private:
+    bool done_ = false;
+};
+
+int floorWindow(int argc, char** argv) {
+    QApplication app(argc, argv);
+    FirstPaint watch;
+    app.installEventFilter(&watch);
+    QLabel label(QStringLiteral("Quillmark"));
+    label.show();
+    return app.exec();
+}
+
+// ------------------------------------------------------------------ a started program
+
+struct Started {
+    double paintedMs = -1;   // from start to the first screen painted
+    double peakMiB = -1;     // peak resident memory once painted and settled
+    double idleCpuPercent = -1;
+};
+
+double cpuSeconds(qint64 pid) {
+    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray stat = f.readAll();
+    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13) return -1;
+    const double ticks = double(sysconf(_SC_CLK_TCK));
+    return (fields[11].toDouble() + fields[12].toDouble()) / ticks;  // utime, stime
+}
+
+double peakMiB(qint64 pid) {
+    QFile f(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return -1;
+}
+
+Started startAndWatch(const QString& program, const QStringList& args, const QByteArray& paintedLine,
+                      bool measureIdle) {
+    Started result;
+    QTemporaryDir elsewhere;
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QUILLMARK_TRACE"), QStringLiteral("1"));
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(elsewhere.path());
+    QElapsedTimer clock;
+    clock.start();
+    p.start(program, args);
+    if (!p.waitForStarted(10000)) return result;
+    QByteArray err;
+    while (!err.contains(paintedLine) && clock.elapsed() < 30000 && p.state() == QProcess::Running) {
+        p.waitForReadyRead(5);
+        err += p.readAllStandardError();
+    }
+    if (err.contains(paintedLine)) result.paintedMs = double(clock.nsecsElapsed()) / 1e6;
+    QEventLoop wait;
+    QTimer::singleShot(500, &wait, &QEventLoop::quit);
+    wait.exec();
+    result.peakMiB = peakMiB(p.processId());
+    if (measureIdle) {
+        const double before = cpuSeconds(p.processId());
+        QElapsedTimer span;
+        span.start();
+        QTimer::singleShot(3000, &wait, &QEventLoop::quit);
+        wait.exec();
+        const double after = cpuSeconds(p.processId());
+        result.idleCpuPercent = 100.0 * (after - before) / (double(span.elapsed()) / 1000.0);
+    }
+    p.terminate();
+    if (!p.waitForFinished(10000)) p.kill();
+    return result;
+}
+
+double median(std::vector<double> v) {
+    if (v.empty()) return -1;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// ------------------------------------------------------------------ in this process
+
+// A topic click on its menu until the exercise has its first question and has painted.
+std::pair<double, QString> topicToPainted(std::vector<double>& all) {
+    Rig rig;
+    rig.m.SoundOn = 0;
+    double worst = 0;
+    QString worstName;
+    for (int menu = 1; menu <= 6; ++menu) {
+        for (int topic = 0; topic < 5; ++topic) {
+            const ScreenEntry* e = rig.flow->catalogue().topic(menu, topic);
+            if (!e) continue;
+            auto* m = dynamic_cast<MenuScreen*>(rig.flow->show(QStringLiteral("menu%1").arg(menu)));
+            if (!m) continue;
+            m->repaint();
+            for (int round = 0; round < 5; ++round) {
+                QElapsedTimer t;
+                t.start();
+                m->Label3_Click(topic);
+                rig.clock.advance(1);  // the bank fill and the first question
+                Form* s = rig.flow->screen(e->name);
+                if (s) s->repaint();
+                const double ms = double(t.nsecsElapsed()) / 1e6;
+                all.push_back(ms);
+                if (ms > worst) {
+                    worst = ms;
+                    worstName = e->name;
+                }
+                if (auto* x = dynamic_cast<ExerciseScreen*>(s)) x->cmdexit_Click();
+                rig.collect();
+            }
+            rig.flow->unload(m->Name());
+            rig.collect();
+        }
+    }
+    return {worst, worstName};
+}
+
+struct SoundFigures {
+    double firstMs = -1, secondMs = -1;
+    bool playable = false;
+};
+
+SoundFigures firstSound() {
+    SoundFigures f;
+    RealSoundPlayer player(assetsFolder());
+    QElapsedTimer t;
+    t.start();
+    player.play(QStringLiteral("wav\\click.wav"));
+    f.firstMs = double(t.nsecsElapsed()) / 1e6;
+    f.playable = player.playable(QStringLiteral("wav\\click.wav"));
+    t.restart();
+    player.play(QStringLiteral("wav\\cash.wav"));
+    f.secondMs = double(t.nsecsElapsed()) / 1e6;
+    return f;
+}
+
+// An exercise screen at rest on the real clock: no timer may run, and no CPU be used.
+std::pair<double, int> idleExercise() {
+    RealClock clock;
+    ScriptedRandom random;
+    RecordingSoundPlayer sound;
+    PictureStore pictures(assetsFolder());
+    RecordingWebLauncher web;
+    FakeDesktop desktop;
+    RecordingFatalReporter fatal;
+    RecordingSession session;
+    Module1 m({clock, random, sound, pictures, web, desktop, fatal, session});
+    ScreenFlow flow(m, topicCatalogue());
+    Form* s = flow.show(QStringLiteral("tenses"));
+    QEventLoop wait;
+    QTimer::singleShot(1000, &wait, &QEventLoop::quit);  // the fill and the first question
+    wait.exec();
+    int running = 0;
+    for (const auto& t : s->timers()) running += t->Enabled() ? 1 : 0;
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    QElapsedTimer span;
+    span.start();
+    QTimer::singleShot(3000, &wait, &QEventLoop::quit);
+    wait.exec();
+    getrusage(RUSAGE_SELF, &after);
+    const auto secs = [](const timeval& tv) { return double(tv.tv_sec) + double(tv.tv_usec) / 1e6; };
+    const double cpu = secs(after.ru_utime) - secs(before.ru_utime) + secs(after.ru_stime) - secs(before.ru_stime);
+    return {100.0 * cpu / (double(span.elapsed()) / 1000.0), running};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1 && qstrcmp(argv[1], "--floor") == 0) return floorWindow(argc, argv);
+    QApplication app(argc, argv);
+    const QString program = qEnvironmentVariable("QM_EXECUTABLE");
+    const int runs = 7;
+
+    std::vector<double> oursMs, floorMs, oursMiB, floorMiB;
+    Started oursIdle, floorIdle;
+    for (int i = 0; i < runs; ++i) {
+        const Started ours = startAndWatch(program, {}, "quillmark: painted Titlefrm", i == runs - 1);
+        const Started bare = startAndWatch(QCoreApplication::applicationFilePath(), {QStringLiteral("--floor")},
+                                           "floor: painted", i == runs - 1);
+        oursMs.push_back(ours.paintedMs);
+        floorMs.push_back(bare.paintedMs);
+        oursMiB.push_back(ours.peakMiB);
+        floorMiB.push_back(bare.peakMiB);
+        if (i == runs - 1) {
+            oursIdle = ours;
+            floorIdle = bare;
+        }
+    }
+
+    std::vector<double> opens;
+    const auto [worstOpen, worstOpenName] = topicToPainted(opens);
+
+    Monkey monkey(11);
+    monkey.run(20000);
+    const MonkeyFindings& f = monkey.findings();
+
+    const SoundFigures sound = firstSound();
+    const auto [idleCpu, idleTimers] = idleExercise();
+
+    std::printf("Quillmark figures (median of %d starts; platform %s)\n\n", runs, qPrintable(app.platformName()));
+    std::printf("%-52s %12s %12s\n", "", "Quillmark", "one label");
+    std::printf("%-52s %9.1f ms %9.1f ms   (%.2f x)\n", "start to first screen painted", median(oursMs), median(floorMs),
+                median(oursMs) / median(floorMs));
+    std::printf("%-52s %8.1f MiB %8.1f MiB   (+%.1f MiB)\n", "peak resident memory once painted", median(oursMiB),
+                median(floorMiB), median(oursMiB) - median(floorMiB));
+    std::printf("%-52s %10.2f %% %10.2f %%\n", "CPU at rest on the first screen (3 s)", oursIdle.idleCpuPercent,
+                floorIdle.idleCpuPercent);
+    std::printf("\n%-52s %9.2f ms (median %.2f ms, %zu opens)\n", "topic click to exercise painted, slowest",
+                worstOpen, median(opens), opens.size());
+    std::printf("%-52s %s\n", "  slowest topic", qPrintable(worstOpenName));
+    std::printf("%-52s %9.2f ms (%s)\n", "slowest event of 20,000 in a robustness run", f.slowestEventMs,
+                qPrintable(f.slowestEvent));
+    std::printf("%-52s %9.2f ms then %.2f ms (%s)\n", "first sound request, then the next", sound.firstMs,
+                sound.secondMs, sound.playable ? "an audio device played it" : "no audio device: silent");
+    std::printf("%-52s %10.2f %% (%d timers running)\n", "CPU at rest on an exercise screen (3 s)", idleCpu, idleTimers);
+    std::printf("%-52s %lld broken invariants\n", "robustness run", f.brokenCount);
+    return 0;
+}
