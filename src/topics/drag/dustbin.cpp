@@ -21,7 +21,7 @@ DustbinScreen::DustbinScreen(Module1& m, const ScreenEntry& e, const DustbinDesi
     Label4 = addInstruction(*this, QStringLiteral("Label4"), d.instructionPlace, d.instructionPoints, kYellow,
                             d.instruction);
     if (!d.secondInstruction.isEmpty())
-        Label8 = addInstruction(*this, QStringLiteral("Label8"), {120, 1560, 9855, 855}, 24, kOrange,
+        Label8 = addInstruction(*this, QStringLiteral("Label8"), {120, 1560, 10080, 855}, 24, kOrange,
                                 d.secondInstruction);
     Label10 = addCaption(QStringLiteral("Label10"), 2565, 2520, boldTahoma(18), kYellow, QStringLiteral("DUSTBIN"),
                          false);
