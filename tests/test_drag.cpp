@@ -811,6 +811,31 @@ private slots:
         QCOMPARE(p.s->Label9->Caption(), QStringLiteral("-1"));
     }
 
+    // A word that is no noun is wrong in every container, fixed, and its copy lies there.
+    void codeZeroInEveryContainer() {
+        Play<Noun2Screen> p("noun2");
+        p.s->cmdgo->Click();
+        QCOMPARE(p.rig.m.CodeBank[1], QStringLiteral("003200"));
+        p.rig.quiet();
+        const int words[3] = {0, 1, 4};  // "on", "the", "had"
+        for (int k = 0; k < 3; ++k) {
+            const int i = words[k];
+            Label* box = p.s->Label5(k);
+            p.dropAt(i, box->Left() + 300, 5200);
+            QCOMPARE(p.s->Label1->Caption(), QStringLiteral("Wrong"));
+            QVERIFY(!p.tile(i)->Enabled());
+            QVERIFY(p.s->Label11(i)->Visible());
+            QCOMPARE(p.s->Label2(i)->Left(), box->Left() + (box->Width() - p.s->Label2(i)->Width()) / 2);
+            QCOMPARE(p.s->Label2(i)->Top(), 5200.0);
+        }
+        QCOMPARE(p.s->Label9->Caption(), QStringLiteral("-3"));
+        QCOMPARE(p.rig.sound.played, (QStringList{kBoink, kBoink, kBoink}));
+        // "comforts" is a noun: only "Nouns" takes it.
+        p.dropAt(2, 7300, 5200);
+        QCOMPARE(p.s->Label1->Caption(), QStringLiteral("Correct"));
+        QCOMPARE(p.s->Label9->Caption(), QStringLiteral("-2"));
+    }
+
     // The stretched windows of the three containers never overlap.
     void containerWindowsDoNotOverlap() {
         Play<Noun2Screen> p("noun2");
