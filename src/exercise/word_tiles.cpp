@@ -98,7 +98,8 @@ std::vector<double> WordTiles::widths(const ControlArray<Label>& array) const {
 void WordTiles::layOut(const WordFlow& flow, bool keysTakeTilePlaces) {
     reflowFrom(0, flow);
     if (keysTakeTilePlaces) {
-        for (int k = 0; k < Label2.count() && k < slotCount(); ++k) Label2(k)->Move(Label7(k)->Left(), Label7(k)->Top());
+        for (int k = 0; k < Label2.count() && k < slotCount(); ++k)
+            Label2(k)->Move(Label7(k)->Left(), Label7(k)->Top());
         return;
     }
     const std::vector<TilePlace> places = flowPlaces(widths(Label2), flow);
@@ -117,7 +118,8 @@ void WordTiles::showTiles() {
 void WordTiles::markDone(int index) {
     if (index < 0 || index >= slotCount()) return;
     Label11(index)->setCaption(Label7(index)->Caption());
-    for (int k = index; k < slotCount() && k < Label11.count(); ++k) Label11(k)->Move(Label7(k)->Left(), Label7(k)->Top());
+    for (int k = index; k < slotCount() && k < Label11.count(); ++k)
+        Label11(k)->Move(Label7(k)->Left(), Label7(k)->Top());
     Label11(index)->Show();
     Label7(index)->setEnabled_(false);
 }

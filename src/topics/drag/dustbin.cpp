@@ -2,26 +2,12 @@
 
 namespace qm {
 
-Label* addInstruction(Form& f, const QString& name, const TargetBox& place, double points, const QColor& colour,
-                      const QString& text, bool visible) {
-    auto* label = f.add<Label>(name);
-    label->Move(place.left, place.top, place.width, place.height);
-    label->setBackStyle(BackStyle::Transparent);
-    label->setAlignment(Align::Center);
-    label->setWordWrap(true);
-    label->setFont_({QStringLiteral("Times New Roman"), points});
-    label->setForeColor(colour);
-    label->setCaption(text);
-    label->setVisible_(visible);
-    return label;
-}
-
 DustbinScreen::DustbinScreen(Module1& m, const ScreenEntry& e, const DustbinDesign& d)
     : DragScreen(m, e, d.slotCount, {240, 5400, d.wrap}, d.wrap, d.bank) {
-    Label4 = addInstruction(*this, QStringLiteral("Label4"), d.instructionPlace, d.instructionPoints, kYellow,
+    Label4 = addInstruction(QStringLiteral("Label4"), d.instructionPlace, d.instructionPoints, kYellow,
                             d.instruction);
     if (!d.secondInstruction.isEmpty())
-        Label8 = addInstruction(*this, QStringLiteral("Label8"), {120, 1560, 10080, 855}, 24, kOrange,
+        Label8 = addInstruction(QStringLiteral("Label8"), {120, 1560, 10080, 855}, 24, kOrange,
                                 d.secondInstruction);
     Label10 = addCaption(QStringLiteral("Label10"), 2565, 2520, boldTahoma(18), kYellow, QStringLiteral("DUSTBIN"),
                          false);

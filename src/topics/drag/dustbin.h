@@ -35,8 +35,4 @@ protected:
     void ShowNextQuestion() override;
 };
 
-// An instruction: Times New Roman, centred in its box, wrapping.
-Label* addInstruction(Form& f, const QString& name, const TargetBox& place, double points, const QColor& colour,
-                      const QString& text, bool visible = true);
-
 }  // namespace qm

@@ -2,7 +2,6 @@
 // both are found the corrected sentence shows under the sentence.
 
 #include "exercise/rules.h"
-#include "topics/drag/dustbin.h"
 #include "topics/drag/negative.h"
 #include "topics/drag/screens.h"
 
@@ -66,7 +65,7 @@ const DragRow kBank[] = {
 
 NegativeScreen::NegativeScreen(Module1& m, const ScreenEntry& e)
     : DragScreen(m, e, 8, {240, 5400, false}, false, kBank) {
-    Label8 = addInstruction(*this, QStringLiteral("Label8"), {120, 0, 9855, 1815}, 36, kPink,
+    Label8 = addInstruction(QStringLiteral("Label8"), {120, 0, 9855, 1815}, 36, kPink,
                             QStringLiteral("Drag the double negative in the sentence below into the dustbin."));
     Label10 = addCaption(QStringLiteral("Label10"), 2565, 2040, boldTahoma(18), kYellow, QStringLiteral("DUSTBIN"),
                          false);

@@ -2,7 +2,6 @@
 
 #include "topics/drag/noun.h"
 
-#include "topics/drag/dustbin.h"
 #include "topics/drag/screens.h"
 
 namespace qm {
@@ -49,8 +48,8 @@ const DragRow kBank[] = {
 const QString NounScreen::kQuestion = QStringLiteral("Is the sentence below correct or incorrect?");
 
 NounScreen::NounScreen(Module1& m, const ScreenEntry& e) : DragScreen(m, e, 8, {720, 5400, false}, false, kBank) {
-    Label4 = addInstruction(*this, QStringLiteral("Label4"), {480, 120, 9015, 1455}, 27.75, QColor(0, 255, 0), kQuestion);
-    Label8 = addInstruction(*this, QStringLiteral("Label8"), {120, 1680, 9855, 615}, 24, kYellow,
+    Label4 = addInstruction(QStringLiteral("Label4"), {480, 120, 9015, 1455}, 27.75, QColor(0, 255, 0), kQuestion);
+    Label8 = addInstruction(QStringLiteral("Label8"), {120, 1680, 9855, 615}, 24, kYellow,
                             QStringLiteral("Drag the incorrect verb into the dustbin."), false);
     Label10 = addCaption(QStringLiteral("Label10"), 4125, 2520, boldTahoma(18), kYellow, QStringLiteral("DUSTBIN"),
                          false);

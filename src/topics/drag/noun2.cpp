@@ -3,7 +3,6 @@
 
 #include "topics/drag/noun2.h"
 
-#include "topics/drag/dustbin.h"
 #include "topics/drag/screens.h"
 
 namespace qm {
@@ -53,9 +52,9 @@ const DragRow kStory[] = {
 }  // namespace
 
 Noun2Screen::Noun2Screen(Module1& m, const ScreenEntry& e) : DragScreen(m, e, 10, {240, 3660, false}, false, kStory) {
-    Label4 = addInstruction(*this, QStringLiteral("Label4"), {480, 120, 9495, 735}, 27.75, kYellow,
+    Label4 = addInstruction(QStringLiteral("Label4"), {480, 120, 9495, 735}, 27.75, kYellow,
                             QStringLiteral("Identify the nouns in the sentence below."));
-    Label8 = addInstruction(*this, QStringLiteral("Label8"), {120, 960, 9855, 615}, 24, kOrange,
+    Label8 = addInstruction(QStringLiteral("Label8"), {120, 960, 9855, 615}, 24, kOrange,
                             QStringLiteral("Drag the nouns into the correct container."));
     Label3 = addCaption(QStringLiteral("Label3"), 4080, 1800, serif(27.75), kYellow, QStringLiteral("SCORE"), false);
     addScoreBox(4320, 2400);

@@ -64,6 +64,20 @@ Label* DragScreen::addCaption(const QString& name, double left, double top, cons
     return label;
 }
 
+Label* DragScreen::addInstruction(const QString& name, const TargetBox& place, double points, const QColor& colour,
+                                  const QString& text, bool visible) {
+    auto* label = add<Label>(name);
+    label->Move(place.left, place.top, place.width, place.height);
+    label->setBackStyle(BackStyle::Transparent);
+    label->setAlignment(Align::Center);
+    label->setWordWrap(true);
+    label->setFont_(serif(points));
+    label->setForeColor(colour);
+    label->setCaption(text);
+    label->setVisible_(visible);
+    return label;
+}
+
 Label* DragScreen::addTarget(const QString& name, const TargetBox& box) {
     auto* label = add<Label>(name);
     label->Move(box.left, box.top, box.width, box.height);

@@ -113,6 +113,9 @@ protected:
     Label* addCaption(const QString& name, double left, double top, const FontSpec& look, const QColor& colour,
                       const QString& text, bool visible);
     Label* addTarget(const QString& name, const TargetBox& box);
+    // An instruction: Times New Roman, centred in its box, wrapping.
+    Label* addInstruction(const QString& name, const TargetBox& place, double points, const QColor& colour,
+                          const QString& text, bool visible = true);
     Label* addScoreBox(double left, double top);
     Label* addFeedback(const TargetBox& place);
     static FontSpec serif(double points) { return {QStringLiteral("Times New Roman"), points}; }
