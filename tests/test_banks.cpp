@@ -7,8 +7,10 @@
 #include <map>
 
 #include "exercise/exercise_screen.h"
+#include "exercise/word_tiles.h"
 #include "rig.h"
 #include "topics/choice/parts.h"
+#include "topics/drag/word_drag.h"
 #include "topics/mark/punc2.h"
 #include "topics/swap/swap_rules.h"
 #include "topics/swap/swap_screen.h"
@@ -133,6 +135,56 @@ void checkParts(Rig& rig, PartsScreen& s, const BankCheck& check) {
     }
     QCOMPARE(perKey, check.perKey);
     if (keyedTwice) QCOMPARE(perAnswer, check.perAnswer);
+}
+
+// The word-drag banks: what each key row means on its screen.
+enum class DragKey {
+    Asterisks,  // a word to leave out has one asterisk per letter
+    Star,       // a word to leave out has a single asterisk
+    Standard,   // one colloquial word, keyed by its standard word
+    TwoMarked,  // the two words of a double negative, and the corrected sentence
+    Agreement,  // "X" correct as it stands, or "V" with one verb to mend
+    Code,       // one code digit per word
+};
+
+struct DragBankCheck {
+    const char* screen;
+    int rows;
+    int slotCount;
+    bool oneLine;
+    DragKey key;
+    QStringList samples;  // the first rows, as given
+};
+
+const std::vector<DragBankCheck>& dragChecks() {
+    static const std::vector<DragBankCheck> c = {
+        {"basic", 20, 13, false, DragKey::Asterisks,
+         {"The new red bike was hidden. ", "Public transport carries people in trains and buses. ",
+          "Joe, the football player, is a great striker. ", "Cheese is made from cows, goats or buffalo milk. "}},
+        {"notes", 30, 17, false, DragKey::Star,
+         {QString::fromUtf8("The bad tempered traffic warden angrily stuck a yellow parking ticket on Jack’s car. "),
+          "On a chilly day in September my young cousin nervously joined the Nursery school. "}},
+        {"conv", 32, 10, true, DragKey::Standard,
+         {"My friend and me are having a sleepover. ", "It was the teacher what said it. "}},
+        {"negative", 30, 8, true, DragKey::TwoMarked,
+         {"She is not unsure of the way there. ", "The car was not a nonstarter. ", "The water is not impure. ",
+          "At first they were not disbelieved. ", "The team was not dissatisfied with the result. "}},
+        {"noun", 30, 8, true, DragKey::Agreement,
+         {"We is washing the car for pocket money. ", "Did you heard them cheering? ",
+          "Oliver eating his food and asked for more. ", "The ink leaked all over the books. ",
+          "Yesterday the relay was win by yellow team. ", "They lit the barbecue early. "}},
+        {"noun2", 36, 10, true, DragKey::Code,
+         {"Florence Nightingale turned her back ", "on the comforts she had known. ",
+          "Against the wishes of her parents, ", "she went to the Crimea to nurse injured soldiers. "}},
+    };
+    return c;
+}
+
+// The number of letters in a word, which its asterisks must match.
+int letters(const QString& word) {
+    int n = 0;
+    for (const QChar c : word) n += c.isLetter() ? 1 : 0;
+    return n;
 }
 
 }  // namespace
@@ -389,6 +441,142 @@ private slots:
             QVERIFY2(row >= 0, qPrintable(sample[0]));
             QCOMPARE(rig.m.AnswerBank[row], sample[1]);
             QCOMPARE(rig.m.CodeBank[row], sample[2]);
+        }
+    }
+
+    void dragBanks_data() {
+        QTest::addColumn<int>("which");
+        for (int i = 0; i < int(dragChecks().size()); ++i) QTest::newRow(dragChecks()[i].screen) << i;
+    }
+    void dragBanks() {
+        QFETCH(int, which);
+        const DragBankCheck& check = dragChecks()[which];
+        Rig rig;
+        auto* s = rig.open<DragScreen>(QString::fromLatin1(check.screen));
+        QVERIFY(s);
+        rig.clock.advance(1);
+        QCOMPARE(s->Label7.count(), check.slotCount);
+        int rows = 0;
+        while (rows < 100 && !rig.m.QuestionBank[rows].isEmpty()) ++rows;
+        QCOMPARE(rows, check.rows);
+        for (int i = 0; i < int(check.samples.size()); ++i) QCOMPARE(rig.m.QuestionBank[i], check.samples[i]);
+
+        // Widths of words as the tiles show them, at the real font.
+        Label* ruler = s->Label7(0);
+        const auto widths = [&](const QStringList& words) {
+            std::vector<double> w;
+            for (const QString& word : words) {
+                ruler->setCaption(word);
+                w.push_back(ruler->Width());
+            }
+            return w;
+        };
+        const auto rightEdge = [&](const std::vector<double>& w) {
+            const std::vector<TilePlace> places = flowPlaces(w, s->flow());
+            return places.empty() ? 0.0 : places.back().left + w.back();
+        };
+
+        QSet<QString> seen;
+        std::map<QString, int> marks;
+        for (int i = 0; i < rows; ++i) {
+            const QString& q = rig.m.QuestionBank[i];
+            const QString& a = rig.m.AnswerBank[i];
+            const char* row = qPrintable(q);
+            QVERIFY2(!seen.contains(q), row);
+            seen.insert(q);
+            QVERIFY2(q.endsWith(QLatin1Char(' ')) && !q.contains(QStringLiteral("  ")) && !q.startsWith(QLatin1Char(' ')),
+                     row);
+            const int n = wordCount(q);
+            QVERIFY2(n <= check.slotCount, row);
+            const QStringList words = splitWords(q, check.slotCount);
+            for (const QString& w : words) QVERIFY2(!w.isEmpty(), row);
+
+            QStringList keys = words;
+            if (check.key == DragKey::Code) {
+                const QString& code = rig.m.CodeBank[i];
+                QVERIFY2(code.size() == n, row);
+                for (const QChar c : code) QVERIFY2(c >= QLatin1Char('0') && c <= QLatin1Char('3'), row);
+                QCOMPARE(a, q);
+            } else {
+                QVERIFY2(a.endsWith(QLatin1Char(' ')) && !a.contains(QStringLiteral("  ")), qPrintable(a));
+                QVERIFY2(wordCount(a) == n, qPrintable(a));
+                keys = splitWords(a, check.slotCount);
+            }
+
+            int marked = 0;
+            for (int k = 0; k < n; ++k) {
+                const QString& w = words[k];
+                const QString& key = keys[k];
+                if (w == key) continue;
+                ++marked;
+                const QString why = QStringLiteral("%1 / %2 in: %3").arg(w, key, q);
+                switch (check.key) {
+                case DragKey::Asterisks: {
+                    // The name before a parenthesis loses only its comma.
+                    if (w == QLatin1String("Joe,") && key == QLatin1String("Joe")) break;
+                    QVERIFY2(key.count(QLatin1Char('*')) == letters(w), qPrintable(why));
+                    QString rest = key;
+                    rest.remove(QLatin1Char('*'));
+                    QVERIFY2(rest.isEmpty() || w.endsWith(rest), qPrintable(why));
+                    break;
+                }
+                case DragKey::Star:
+                    QVERIFY2(key == QLatin1String("*"), qPrintable(why));
+                    break;
+                case DragKey::Standard:
+                case DragKey::Agreement:
+                    QVERIFY2(!key.contains(QLatin1Char('*')) && letters(key) > 0, qPrintable(why));
+                    break;
+                default:
+                    break;
+                }
+            }
+            switch (check.key) {
+            case DragKey::Asterisks:
+            case DragKey::Star:
+                QVERIFY2(marked >= 1 && marked < n, row);
+                break;
+            case DragKey::Standard:
+                QVERIFY2(marked == 1, row);
+                break;
+            case DragKey::TwoMarked: {
+                QVERIFY2(marked == 2, row);
+                auto* corrected = s->find<Label>(QStringLiteral("Label4"));
+                QVERIFY(corrected);
+                const QString& e = rig.m.ExtraBank[i];
+                QVERIFY2(!e.isEmpty() && e == e.trimmed() && e != q.trimmed(), row);
+                corrected->setCaption(e);
+                QVERIFY2(corrected->textHeightTwips() <= corrected->Height(), qPrintable(e));
+                break;
+            }
+            case DragKey::Agreement: {
+                const QString& mark = rig.m.ExtraBank[i];
+                QVERIFY2(mark == QLatin1String("X") || mark == QLatin1String("V"), row);
+                ++marks[mark];
+                QVERIFY2(marked == (mark == QLatin1String("X") ? 0 : 1), row);
+                break;
+            }
+            case DragKey::Code:
+                QVERIFY2(rig.m.CodeBank[i].count(QLatin1Char('0')) < n, row);
+                break;
+            }
+
+            // Every row stays in its place on the screen: on one line where the sentence
+            // does not wrap, within three lines where it does, whichever words are swapped.
+            const std::vector<double> sentenceWidths = widths(words);
+            const std::vector<double> keyWidths = widths(keys);
+            if (check.oneLine) {
+                QVERIFY2(rightEdge(sentenceWidths) <= 11760, row);
+                QVERIFY2(rightEdge(keyWidths) <= 11760, qPrintable(a));
+            } else {
+                std::vector<double> widest = sentenceWidths;
+                for (std::size_t k = 0; k < widest.size(); ++k) widest[k] = std::max(widest[k], keyWidths[k]);
+                QVERIFY2(lineCount(flowPlaces(widest, s->flow())) <= 3, row);
+            }
+        }
+        if (check.key == DragKey::Agreement) {
+            QVERIFY(marks[QStringLiteral("X")] >= 12);
+            QVERIFY(marks[QStringLiteral("V")] >= 12);
         }
     }
 

@@ -118,8 +118,11 @@ void Control::MouseUp(const MouseArgs& args) {
 MouseArgs Control::argsFor(QMouseEvent* e) const {
     MouseArgs a;
     a.Shift = shiftMask(e->modifiers());
-    a.X = pixelsToTwips(e->position().x());
-    a.Y = pixelsToTwips(e->position().y());
+    // Measured from the control's own place in twips, which may lie between two pixels:
+    // a control moved to follow the pointer then lands exactly where it was sent.
+    const QPointF inParent = mapToParent(e->position());
+    a.X = pixelsToTwips(inParent.x()) - left_;
+    a.Y = pixelsToTwips(inParent.y()) - top_;
     return a;
 }
 

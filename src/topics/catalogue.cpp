@@ -4,6 +4,7 @@
 #include "topics/choice/screens.h"
 #include "topics/mark/screens.h"
 #include "topics/swap/screens.h"
+#include "topics/drag/screens.h"
 
 namespace qm {
 
@@ -29,14 +30,14 @@ ScreenEntry screen(const char* name, const char* title, int family, int menu, in
 const Catalogue& topicCatalogue() {
     using D = Draw;
     static const Catalogue catalogue({
-        screen("basic", "Basic Meaning", 4, 1, 0, kLight, D::Plain),
-        screen("noun", "Noun and Verb Agreement", 4, 1, 1, kLight, D::Plain),
-        screen("negative", "Double Negatives", 4, 1, 2, kLight, D::Plain),
+        screen("basic", "Basic Meaning", 4, 1, 0, kLight, D::Plain, makeBasic),
+        screen("noun", "Noun and Verb Agreement", 4, 1, 1, kLight, D::Plain, makeNoun),
+        screen("negative", "Double Negatives", 4, 1, 2, kLight, D::Plain, makeNegative),
         screen("punc2", "Punctuation", 8, 1, 3, kLight, D::Reseed, makePunc2),
         screen("auxiliary", "Auxiliary Verbs", 3, 1, 4, kLight, D::Reseed),
         screen("verbforms", "Verb Forms", 3, 2, 0, kDeep, D::Reseed, makeVerbforms),
         screen("tenses", "Tenses", 3, 2, 1, kDeep, D::Reseed, makeTenses),
-        screen("noun2", "Different Kinds of Nouns", 4, 2, 2, kLight, D::InOrder),
+        screen("noun2", "Different Kinds of Nouns", 4, 2, 2, kLight, D::InOrder, makeNoun2),
         screen("comma2", "Punctuation with Commas", 5, 2, 3, kLight, D::Reseed),
         screen("clause", "The Subordinate Clause", 3, 2, 4, kDeep, D::Reseed, makeClause),
         screen("prepositions", "Prepositions", 7, 3, 0, kLight, D::Plain, makePrepositions),
@@ -49,12 +50,12 @@ const Catalogue& topicCatalogue() {
         screen("active", "Active and Passive Verbs", 3, 4, 2, kDeep, D::Reseed, makeActive),
         screen("punctuation", "Punctuation Terminology", 6, 4, 3, kLight, D::InOrder),
         screen("connections", "Connections", 3, 4, 4, kDeep, D::Reseed, makeConnections),
-        screen("conv", "Colloquial Language", 4, 5, 0, kLight, D::Plain),
+        screen("conv", "Colloquial Language", 4, 5, 0, kLight, D::Plain, makeConv),
         screen("comma", "Comma, Colon and Semi-colon", 6, 5, 1, kLight, D::Reseed),
         screen("formal", "Formal Language", 3, 5, 2, kDeep, D::Reseed, makeFormal),
         screen("hyphen2", "Hyphens", 3, 5, 3, kLight, D::Reseed),
         screen("speech", "Speech Punctuation", 3, 5, 4, kDeep, D::Reseed),
-        screen("notes", "Note Making", 4, 6, 0, kLight, D::Plain),
+        screen("notes", "Note Making", 4, 6, 0, kLight, D::Plain, makeNotes),
         screen("conventions", "Language Conventions", 6, 6, 1, kLight, D::Reseed),
         screen("phrase", "Phrases and Clauses", 6, 6, 2, kLight, D::Reseed),
         screen("terminology", "Literacy Terminology", 3, 6, 3, kLight, D::Reseed),

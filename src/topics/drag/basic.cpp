@@ -1,0 +1,53 @@
+// Which words can be deleted and still leave a meaningful sentence?
+
+#include "topics/drag/dustbin.h"
+#include "topics/drag/screens.h"
+
+namespace qm {
+
+namespace {
+
+// A word that can be left out has one asterisk per letter in its key.
+const DragRow kBank[] = {
+    {u"The new red bike was hidden. ", u"The *** *** bike was hidden. "},
+    {u"Public transport carries people in trains and buses. ",
+     u"Public transport carries people ** ****** *** *****. "},
+    {u"Joe, the football player, is a great striker. ", u"Joe *** ******** ****** is a great striker. "},
+    {u"Cheese is made from cows, goats or buffalo milk. ", u"Cheese is made from **** ***** ** ******* milk. "},
+    {u"A tiny spider spun its web in the corner. ", u"A **** spider spun its web ** *** ******. "},
+    {u"Grandma carefully wrapped the presents. ", u"Grandma ********* wrapped the presents. "},
+    {u"Our class visited the enormous castle last Tuesday. ", u"Our class visited the ******** castle **** *******. "},
+    {u"Amara (my best friend) plays the violin. ", u"Amara ** **** ****** plays the violin. "},
+    {u"The hungry fox raided our smelly bin. ", u"The ****** fox raided our ****** bin. "},
+    {u"Dad made a delicious cake. ", u"Dad made a ********* cake. "},
+    {u"The match was cancelled because of heavy rain. ", u"The match was cancelled ******* ** ***** ****. "},
+    {u"Leo carefully carried the heavy tray. ", u"Leo ********* carried the ***** tray. "},
+    {u"The noisy seagulls stole our chips on the beach. ", u"The ***** seagulls stole our chips ** *** *****. "},
+    {u"The old lighthouse has a bright red door. ", u"The *** lighthouse has a ****** *** door. "},
+    {u"My little brother hid my shoes under the bed. ", u"My ****** brother hid my shoes ***** *** ***. "},
+    {u"The prickly hedgehog found a juicy slug. ", u"The ******* hedgehog found a ***** slug. "},
+    {u"The Romans built long, straight roads across Britain. ",
+     u"The Romans built **** ******** roads ****** *******. "},
+    {u"The strong wind suddenly blew my hat off. ", u"The ****** wind ******** blew my hat off. "},
+    {u"Zainab read a funny story in bed. ", u"Zainab read a ***** story ** ***. "},
+    {u"Ethan kicked the ball really hard. ", u"Ethan kicked the ball ****** ****. "},
+};
+
+const DustbinDesign& design() {
+    static const DustbinDesign d{
+        .slotCount = 13,
+        .wrap = true,
+        .instruction = QStringLiteral("Identify the words that can be deleted and still leave a meaningful sentence."),
+        .instructionPlace = {480, 120, 9495, 1335},
+        .instructionPoints = 27.75,
+        .secondInstruction = QStringLiteral("Drag the words that are not needed into the dustbin."),
+        .bank = kBank,
+    };
+    return d;
+}
+
+}  // namespace
+
+Form* makeBasic(Module1& m, const ScreenEntry& e) { return new DustbinScreen(m, e, design()); }
+
+}  // namespace qm

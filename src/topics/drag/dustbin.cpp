@@ -1,0 +1,42 @@
+#include "topics/drag/dustbin.h"
+
+namespace qm {
+
+DustbinScreen::DustbinScreen(Module1& m, const ScreenEntry& e, const DustbinDesign& d)
+    : DragScreen(m, e, d.slotCount, {240, 5400, d.wrap}, d.wrap, d.bank) {
+    Label4 = addInstruction(QStringLiteral("Label4"), d.instructionPlace, d.instructionPoints, kYellow,
+                            d.instruction);
+    if (!d.secondInstruction.isEmpty())
+        Label8 = addInstruction(QStringLiteral("Label8"), {120, 1560, 10080, 855}, 24, kOrange,
+                                d.secondInstruction);
+    Label10 = addCaption(QStringLiteral("Label10"), 2565, 2520, boldTahoma(18), kYellow, QStringLiteral("DUSTBIN"),
+                         false);
+    Label5 = addTarget(QStringLiteral("Label5"), {2520, 3000, 1875, 1935});
+    Label3 = addCaption(QStringLiteral("Label3"), 6000, 2520, serif(27.75), kYellow, QStringLiteral("SCORE"), false);
+    addScoreBox(6240, 3120);
+    addFeedback({3240, 7200, 5535, 1335});
+    makeTiles();
+}
+
+void DustbinScreen::afterLoad() {
+    Label3->Show();
+    Label5->Show();
+    Label9->Show();
+    Label10->Show();
+    cmdgo->Show();
+}
+
+void DustbinScreen::writeBank() {
+    for (int i = 0; i < int(bank().size()); ++i) {
+        m.QuestionBank[i] = QString::fromUtf16(bank()[i].sentence);
+        m.AnswerBank[i] = QString::fromUtf16(bank()[i].key);
+    }
+}
+
+void DustbinScreen::ShowNextQuestion() {
+    if (const auto p = drawRow()) showRow(*p);
+    Label5->Show();
+    Label4->Show();
+}
+
+}  // namespace qm

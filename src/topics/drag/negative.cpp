@@ -1,0 +1,144 @@
+// Double negatives: drag the two words of the double negative into the dustbin; once
+// both are found the corrected sentence shows under the sentence.
+
+#include "exercise/rules.h"
+#include "topics/drag/negative.h"
+#include "topics/drag/screens.h"
+
+namespace qm {
+
+namespace {
+
+// Sentence, key (each word of the double negative changed, as a rule by a leading "@"),
+// and the corrected sentence.
+const DragRow kBank[] = {
+    {u"She is not unsure of the way there. ",
+     u"She is @not @unsure of the way there. ", u"She is sure of the way there."},
+    {u"The car was not a nonstarter. ", u"The car was @not a @nonstarter. ", u"The car was a starter."},
+    {u"The water is not impure. ", u"The water is @not @impure. ", u"The water is pure."},
+    {u"At first they were not disbelieved. ",
+     u"At first they were (not dis)believed. ", u"At first they were believed."},
+    {u"The team was not dissatisfied with the result. ",
+     u"The team was (not dis)satisfied with the result. ", u"The team was satisfied with the result."},
+    {u"Our teacher was not unhappy with our work. ",
+     u"Our teacher was @not @unhappy with our work. ", u"Our teacher was happy with our work."},
+    {u"This puzzle is not impossible. ", u"This puzzle is @not @impossible. ", u"This puzzle is possible."},
+    {u"The puppy was not disobedient today. ",
+     u"The puppy was @not @disobedient today. ", u"The puppy was obedient today."},
+    {u"Nobody was unhappy on sports day. ",
+     u"@Nobody was @unhappy on sports day. ", u"Everybody was happy on sports day."},
+    {u"My answer was not incorrect. ", u"My answer was @not @incorrect. ", u"My answer was correct."},
+    {u"It is not uncommon to see foxes here. ",
+     u"It is @not @uncommon to see foxes here. ", u"It is common to see foxes here."},
+    {u"This book is not non-fiction. ", u"This book is @not @non-fiction. ", u"This book is fiction."},
+    {u"Kai was not impatient in the queue. ",
+     u"Kai was @not @impatient in the queue. ", u"Kai was patient in the queue."},
+    {u"The shopkeeper was not dishonest. ", u"The shopkeeper was @not @dishonest. ", u"The shopkeeper was honest."},
+    {u"Priya’s handwriting is not illegible. ",
+     u"Priya’s handwriting is @not @illegible. ", u"Priya’s handwriting is legible."},
+    {u"The spelling test was not unfair. ", u"The spelling test was @not @unfair. ", u"The spelling test was fair."},
+    {u"Grandpa is never unkind to animals. ",
+     u"Grandpa is @never @unkind to animals. ", u"Grandpa is always kind to animals."},
+    {u"The map was not inaccurate. ", u"The map was @not @inaccurate. ", u"The map was accurate."},
+    {u"Mum was not displeased with my room. ",
+     u"Mum was @not @displeased with my room. ", u"Mum was pleased with my room."},
+    {u"The museum visit was not uninteresting. ",
+     u"The museum visit was @not @uninteresting. ", u"The museum visit was interesting."},
+    {u"Ella is not a non-swimmer. ", u"Ella is @not a @non-swimmer. ", u"Ella is a swimmer."},
+    {u"The sea wasn’t unsafe for swimming. ",
+     u"The sea @wasn’t @unsafe for swimming. ", u"The sea was safe for swimming."},
+    {u"Aisha is never impolite to visitors. ",
+     u"Aisha is @never @impolite to visitors. ", u"Aisha is always polite to visitors."},
+    {u"The class hamster is not unwell today. ",
+     u"The class hamster is @not @unwell today. ", u"The class hamster is well today."},
+    {u"The homework was not incomplete. ", u"The homework was @not @incomplete. ", u"The homework was complete."},
+    {u"Femi was never irresponsible. ", u"Femi was @never @irresponsible. ", u"Femi was always responsible."},
+    {u"Nothing about the trip was unpleasant. ",
+     u"@Nothing about the trip was @unpleasant. ", u"Everything about the trip was pleasant."},
+    {u"The children were not disorganised. ",
+     u"The children were @not @disorganised. ", u"The children were organised."},
+    {u"The bus driver was not unfriendly. ", u"The bus driver was @not @unfriendly. ", u"The bus driver was friendly."},
+    {u"The rules were not unclear. ", u"The rules were @not @unclear. ", u"The rules were clear."},
+};
+
+}  // namespace
+
+NegativeScreen::NegativeScreen(Module1& m, const ScreenEntry& e)
+    : DragScreen(m, e, 8, {240, 5400, false}, false, kBank) {
+    Label8 = addInstruction(QStringLiteral("Label8"), {120, 0, 9855, 1815}, 36, kPink,
+                            QStringLiteral("Drag the double negative in the sentence below into the dustbin."));
+    Label10 = addCaption(QStringLiteral("Label10"), 2565, 2040, boldTahoma(18), kYellow, QStringLiteral("DUSTBIN"),
+                         false);
+    Label5 = addTarget(QStringLiteral("Label5"), {2520, 2520, 1875, 1935});
+    Label3 = addCaption(QStringLiteral("Label3"), 5565, 2040, serif(27.75), kYellow, QStringLiteral("COUNTER"), false);
+    addScoreBox(6240, 2640);
+    Label4 = add<Label>(QStringLiteral("Label4"));
+    Label4->Move(240, 6360, 11175, 495);
+    Label4->setBackStyle(BackStyle::Transparent);
+    Label4->setFont_(boldTahoma(20.25));
+    Label4->setForeColor(kPink);
+    Label4->setAlignment(Align::Center);
+    Label4->Hide();
+    addFeedback({2640, 7200, 6495, 1215});
+    makeTiles();
+}
+
+void NegativeScreen::afterLoad() {
+    Label3->Show();
+    Label5->Show();
+    Label9->Show();
+    Label10->Show();
+    cmdgo->Show();
+}
+
+void NegativeScreen::writeBank() {
+    for (int i = 0; i < int(bank().size()); ++i) {
+        m.QuestionBank[i] = QString::fromUtf16(bank()[i].sentence);
+        m.AnswerBank[i] = QString::fromUtf16(bank()[i].key);
+        m.ExtraBank[i] = QString::fromUtf16(bank()[i].extra);
+    }
+}
+
+void NegativeScreen::resetForNext() {
+    DragScreen::resetForNext();
+    for (Label* tile : Label7) {
+        FontSpec plain = tile->Font();
+        plain.underline = false;
+        tile->setFont_(plain);
+    }
+    Label9->setCaption(QStringLiteral("0"));
+    Label4->Hide();
+}
+
+void NegativeScreen::ShowNextQuestion() {
+    const auto p = drawRow();
+    if (p) {
+        Label4->setCaption(m.ExtraBank[*p]);
+        showRow(*p);
+    }
+    Label5->Show();
+}
+
+void NegativeScreen::dropInto(int Index, int target, double releaseTop) {
+    // Only a right drop counts; a wrong one leaves the counter as it is.
+    if (rightDrop(Index, target)) {
+        giveRight(QStringLiteral("wav\\beep.wav"));
+        Label9->setCaption(scoreAfter(Label9->Caption(), true));
+    } else {
+        giveWrong();
+    }
+    // The word stays in the sentence, underlined; its copy goes to the dustbin.
+    Label* tile = Label7(Index);
+    FontSpec underlined = tile->Font();
+    underlined.underline = true;
+    tile->setFont_(underlined);
+    Label2(Index)->setCaption(tile->Caption());
+    showInTarget(Index, target, releaseTop);
+    putBack(Index);
+    tiles.markDone(Index);
+    if (scoreValue(Label9->Caption()) == 2) Label4->Show();
+}
+
+Form* makeNegative(Module1& m, const ScreenEntry& e) { return new NegativeScreen(m, e); }
+
+}  // namespace qm

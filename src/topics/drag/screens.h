@@ -1,0 +1,17 @@
+#pragma once
+// The word-drag exercise screens, as the catalogue builds them.
+
+namespace qm {
+
+class Form;
+class Module1;
+struct ScreenEntry;
+
+Form* makeBasic(Module1& m, const ScreenEntry& e);
+Form* makeNotes(Module1& m, const ScreenEntry& e);
+Form* makeConv(Module1& m, const ScreenEntry& e);
+Form* makeNegative(Module1& m, const ScreenEntry& e);
+Form* makeNoun(Module1& m, const ScreenEntry& e);
+Form* makeNoun2(Module1& m, const ScreenEntry& e);
+
+}  // namespace qm
