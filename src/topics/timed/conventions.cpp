@@ -41,7 +41,7 @@ const Row kBank[] = {
     {u"Hurry down to Seaview Zoo for the best day out ever!", 3},
     {u"Don’t miss the most exciting film of the summer!", 3},
     {u"Surely every child deserves a longer playtime?", 3},
-    {u"Crunchy Flakes are simply the tastiest cereal in the world!", 3},
+    {u"Crunchy Flakes are simply the tastiest cereal in the world.", 3},
     {u"Vote for Amira for a cleaner, greener school!", 3},
 };
 
