@@ -10,13 +10,13 @@
 
 namespace qm {
 
-struct Place {
-    double left, top, width, height;
-};
-
 class SteppingScreen : public ExerciseScreen {
     Q_OBJECT
 public:
+    struct Place {
+        double left, top, width, height;
+    };
+
     // `speeds`: the step of Fast, Medium and Slow in milliseconds.
     SteppingScreen(Module1& m, const ScreenEntry& e, std::array<int, 3> speeds);
 

@@ -21,6 +21,8 @@ struct WheelRow {
 };
 
 struct WheelDesign {
+    using Place = SteppingScreen::Place;
+
     QString instruction;
     Place instructionPlace;
     double instructionPoints;
