@@ -80,6 +80,7 @@ int main(int argc, char** argv) {
     // A screen's window destroyed by another program ends the run as closing it would;
     // windows the program destroys itself belong to screens already unloaded.
     qm::watchForDestroyedWindows([&flow](quintptr id) {
+        if (flow.trace) flow.trace(QStringLiteral("window %1 destroyed").arg(id));
         for (const QString& name : flow.loadedNames()) {
             qm::Form* form = flow.screen(name);
             if (form && !form->unloaded() && form->internalWinId() == WId(id)) {

@@ -92,9 +92,11 @@ private slots:
 
         xcb_connection_t* x = xcb_connect(qPrintable(display), nullptr);
         QVERIFY(x && !xcb_connection_has_error(x));
-        xcb_destroy_window(x, window);
-        xcb_flush(x);
+        xcb_generic_error_t* error = xcb_request_check(x, xcb_destroy_window_checked(x, window));
+        const int errorCode = error ? error->error_code : 0;
+        free(error);
         xcb_disconnect(x);
+        QCOMPARE(errorCode, 0);  // the window was there, and is gone
 
         const bool ended = program.waitForFinished(15000);
         err += program.readAllStandardError();

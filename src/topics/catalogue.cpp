@@ -5,6 +5,7 @@
 #include "topics/mark/screens.h"
 #include "topics/swap/screens.h"
 #include "topics/drag/screens.h"
+#include "topics/timed/screens.h"
 
 namespace qm {
 
@@ -48,16 +49,16 @@ const Catalogue& topicCatalogue() {
         screen("sentence", "Sentence Structure", 3, 4, 0, kDeep, D::Reseed, makeSentence),
         screen("parenthesis", "Parenthesis", 3, 4, 1, kDeep, D::Reseed, makeParenthesis),
         screen("active", "Active and Passive Verbs", 3, 4, 2, kDeep, D::Reseed, makeActive),
-        screen("punctuation", "Punctuation Terminology", 6, 4, 3, kLight, D::InOrder),
+        screen("punctuation", "Punctuation Terminology", 6, 4, 3, kLight, D::InOrder, makePunctuation),
         screen("connections", "Connections", 3, 4, 4, kDeep, D::Reseed, makeConnections),
         screen("conv", "Colloquial Language", 4, 5, 0, kLight, D::Plain, makeConv),
-        screen("comma", "Comma, Colon and Semi-colon", 6, 5, 1, kLight, D::Reseed),
+        screen("comma", "Comma, Colon and Semi-colon", 6, 5, 1, kLight, D::Reseed, makeComma),
         screen("formal", "Formal Language", 3, 5, 2, kDeep, D::Reseed, makeFormal),
         screen("hyphen2", "Hyphens", 3, 5, 3, kLight, D::Reseed),
         screen("speech", "Speech Punctuation", 3, 5, 4, kDeep, D::Reseed),
         screen("notes", "Note Making", 4, 6, 0, kLight, D::Plain, makeNotes),
-        screen("conventions", "Language Conventions", 6, 6, 1, kLight, D::Reseed),
-        screen("phrase", "Phrases and Clauses", 6, 6, 2, kLight, D::Reseed),
+        screen("conventions", "Language Conventions", 6, 6, 1, kLight, D::Reseed, makeConventions),
+        screen("phrase", "Phrases and Clauses", 6, 6, 2, kLight, D::Reseed, makePhrase),
         screen("terminology", "Literacy Terminology", 3, 6, 3, kLight, D::Reseed),
         screen("revision", "Revision", 3, 6, 4, kLight, D::Reseed),
         screen("hyphen", "Dashes and Hyphens", 3, 5, -1, kDeep, D::Reseed, makeHyphen),

@@ -1,0 +1,138 @@
+// Is the marked part of the sentence a phrase or a clause? The first part is drawn in
+// dark red, the second in black, and the question names the colour of the marked one.
+
+#include "topics/timed/screens.h"
+#include "topics/timed/stop_box.h"
+#include "topics/timed/timed_rules.h"
+
+namespace qm {
+
+namespace {
+
+struct Row {
+    const char16_t* first;
+    const char16_t* second;
+    int marked;  // 0 the first part, 1 the second
+    int kind;    // of the marked part: 0 phrase, 1 clause
+};
+
+const Row kBank[] = {
+    {u"The dogs barked noisily", u"at the horses.", 0, 1},
+    {u"He snatched my wallet ", u"yesterday afternoon.", 1, 0},
+    {u"The picnic sandwiches", u"were all eaten up.", 0, 0},
+    {u"I stubbed my toe", u"on that brick.", 0, 1},
+    {u"On hillsides in Italy,", u"grapes are grown.", 1, 1},
+    {u"Early on Saturday,", u"we set off for the beach.", 0, 0},
+    {u"My little brother’s red bike", u"has a flat tyre.", 0, 0},
+    {u"Under the old stone bridge,", u"a family of ducks was nesting.", 0, 0},
+    {u"After a long day,", u"Mum put her feet up.", 0, 0},
+    {u"The tallest girl in our class", u"is captain of the netball team.", 0, 0},
+    {u"With a loud splash,", u"the dog jumped into the pond.", 0, 0},
+    {u"The children cheered", u"at the end of the show.", 0, 1},
+    {u"When the rain stopped,", u"we went out to play.", 0, 1},
+    {u"Priya did her homework", u"before tea.", 0, 1},
+    {u"Because the bus was late,", u"Jamal missed assembly.", 0, 1},
+    {u"The baby giggled", u"in her high chair.", 0, 1},
+    {u"We visited the museum", u"on a rainy Tuesday.", 0, 1},
+    {u"We had fish and chips", u"on the seafront.", 1, 0},
+    {u"Ellie keeps her hamster", u"in a cage by the window.", 1, 0},
+    {u"The football match was cancelled", u"because of the snow.", 1, 0},
+    {u"Tom has lost", u"his favourite woolly hat.", 1, 0},
+    {u"Aunty Grace lives", u"in a cottage by the sea.", 1, 0},
+    {u"The swimmers dived into the pool", u"at exactly nine o’clock.", 1, 0},
+    {u"Dad made pancakes", u"for the whole family.", 1, 0},
+    {u"At the end of the lane,", u"an old barn stood empty.", 1, 1},
+    {u"During the storm,", u"the lights went out.", 1, 1},
+    {u"In the middle of the night,", u"the baby woke up.", 1, 1},
+    {u"I’ll feed the rabbits", u"when I get home.", 1, 1},
+    {u"We stayed indoors", u"because it was raining.", 1, 1},
+    {u"After lunch,", u"we painted sunflowers.", 1, 1},
+    {u"Kofi was smiling", u"as he won the race.", 1, 1},
+};
+
+const QColor kDarkRed(192, 0, 0);
+
+// The second part follows the first on its line, or starts a line of its own 750 twips
+// lower when it would end right of 10000 twips.
+const LineRule kLine{120, 10000, 750};
+
+class PhraseScreen final : public StopBoxScreen {
+public:
+    PhraseScreen(Module1& m, const ScreenEntry& e)
+        : StopBoxScreen(m, e, {QStringLiteral("Phrase"), QStringLiteral("Clause")}) {
+        Label2 = addText(QStringLiteral("Label2"), {0, 120, 10215, 1455}, 27.75, kYellow,
+                         QStringLiteral("Is the text shown in red a phrase or a clause?"));
+        Label4 = addArray<Label>(QStringLiteral("Label4"));
+        const auto text = [this](int i, const QColor& colour) {
+            Label* l = Label4.Load(i);
+            l->setAutoSize(false);  // a new element is a copy of the first part, which sizes itself
+            l->setBackStyle(BackStyle::Transparent);
+            l->setFont_({QStringLiteral("Times New Roman"), 27.75});
+            l->setForeColor(colour);
+            l->Hide();
+            return l;
+        };
+        for (int i : {0, 1}) {
+            Label* part = text(i, i == 0 ? kDarkRed : kBlack);
+            part->Move(240, 1200);
+            part->setAutoSize(true);
+        }
+        Label* quoted = text(2, kBlack);
+        quoted->Move(240, 4560, 6285, 1455);
+        quoted->setAlignment(Align::Right);
+        Label* isA = text(3, kYellow);
+        isA->Move(6540, 4560, 885, 855);
+        isA->setAlignment(Align::Right);
+        isA->setCaption(QStringLiteral("is a"));
+        isA->Show();
+        makeBoxAt({7560, 4440, 2445, 975});
+        makeControls({7920, 5760, 1755, 675}, {120, 6720, 9855, 1095}, 10080, {6600, 6960, 7320});
+    }
+
+    Label* Label2;  // the question
+
+protected:
+    int bankSize() const override { return int(std::size(kBank)); }
+    void writeBank() override {
+        for (int i = 0; i < bankSize(); ++i) {
+            m.QuestionBank[2 * i] = QString::fromUtf16(kBank[i].first);
+            m.QuestionBank[2 * i + 1] = QString::fromUtf16(kBank[i].second);
+            m.AnswerKey[2 * i] = kBank[i].kind;
+            m.AnswerKey[2 * i + 1] = kBank[i].marked;
+        }
+    }
+    void ShowNextQuestion() override {
+        const auto n = drawRow();
+        if (!n) return;
+        Label* first = Label4(0);
+        Label* second = Label4(1);
+        second->setTop(first->Top());
+        first->setCaption(m.QuestionBank[2 * *n]);
+        second->setCaption(m.QuestionBank[2 * *n + 1]);
+        const int marked = m.AnswerKey[2 * *n + 1] == 1 ? 1 : 0;
+        Label4(2)->setCaption(QStringLiteral("'") + m.QuestionBank[2 * *n + marked] + QStringLiteral("'"));
+        Label4(2)->setForeColor(marked == 0 ? kDarkRed : kBlack);
+        Label2->setCaption(marked == 0 ? QStringLiteral("Is the text shown in red a phrase or a clause?")
+                                       : QStringLiteral("Is the text shown in black a phrase or a clause?"));
+        first->setLeft(240);
+        const SecondPartPlace p = placeSecondPart(kLine, first->Left(), first->Top(), first->Width(), second->Width());
+        second->Move(p.left, p.top);
+        for (int i : {0, 1, 2}) Label4(i)->Show();
+        Timer2->setEnabled(true);
+    }
+    VInt rowCategory() const override {
+        if (!m.LastPick || *m.LastPick < 0 || 2 * *m.LastPick >= int(m.AnswerKey.size())) return std::nullopt;
+        return m.AnswerKey[2 * *m.LastPick];
+    }
+    void hideQuestion() override {
+        for (int i : {0, 1, 2}) Label4(i)->Hide();
+    }
+    // The marked part is on screen already.
+    void showAfterRight() override { Label4(2)->Show(); }
+};
+
+}  // namespace
+
+Form* makePhrase(Module1& m, const ScreenEntry& e) { return new PhraseScreen(m, e); }
+
+}  // namespace qm
