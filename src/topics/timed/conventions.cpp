@@ -25,7 +25,7 @@ const Row kBank[] = {
     {u"Long ago, a clever fox lived at the edge of a great forest.", 0},
     {u"The attic door creaked open and Ravi crept inside.", 0},
     {u"Nobody noticed the tiny dragon asleep behind the shed.", 0},
-    {u"Suddenly, the little boat began to drift out to sea.", 0},
+    {u"\"Look, a seal!\" shouted Sam as the boat bobbed past.", 0},
     {u"When Mia opened the box, a kitten blinked up at her.", 0},
     {u"First, cut the orange into four equal pieces.", 1},
     {u"When the bell rings, line up quietly by the door.", 1},

@@ -38,16 +38,16 @@ const Row kBank[] = {
     {u"Ellie keeps her hamster", u"in a cage by the window.", 1, 0},
     {u"The football match was cancelled", u"because of the snow.", 1, 0},
     {u"Tom has lost", u"his favourite woolly hat.", 1, 0},
-    {u"Aunty Grace lives", u"in a cottage by the sea.", 1, 0},
+    {u"Gran lives in Cardiff,", u"the capital of Wales.", 1, 0},
     {u"The swimmers dived into the pool", u"at exactly nine o’clock.", 1, 0},
-    {u"Dad made pancakes", u"for the whole family.", 1, 0},
+    {u"We waved to Mrs Shah,", u"our lollipop lady.", 1, 0},
     {u"At the end of the lane,", u"an old barn stood empty.", 1, 1},
     {u"During the storm,", u"the lights went out.", 1, 1},
     {u"In the middle of the night,", u"the baby woke up.", 1, 1},
     {u"I’ll feed the rabbits", u"when I get home.", 1, 1},
     {u"We stayed indoors", u"because it was raining.", 1, 1},
-    {u"After lunch,", u"we painted sunflowers.", 1, 1},
-    {u"Kofi was smiling", u"as he won the race.", 1, 1},
+    {u"The whistle blew", u"and we all cheered.", 1, 1},
+    {u"Kofi was smiling", u"as he crossed the line.", 1, 1},
 };
 
 const QColor kDarkRed(192, 0, 0);
