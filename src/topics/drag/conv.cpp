@@ -31,7 +31,7 @@ const DragRow kBank[] = {
     {u"Grandad come to see my play last week. ", u"Grandad came to see my play last week. "},
     {u"The boys enjoyed theirselves at the party. ", u"The boys enjoyed themselves at the party. "},
     {u"He made hisself a cheese sandwich. ", u"He made himself a cheese sandwich. "},
-    {u"The film what we watched was funny. ", u"The film that we watched was funny. "},
+    {u"Sam could of won the sack race. ", u"Sam could have won the sack race. "},
     {u"There wasn’t no milk left. ", u"There wasn’t any milk left. "},
     {u"You was brilliant in the play. ", u"You were brilliant in the play. "},
     {u"Zara don’t like spicy food. ", u"Zara doesn’t like spicy food. "},
