@@ -250,6 +250,23 @@ private slots:
         }
     }
 
+    // The answer button and a box before the first question, with the last row drawn on
+    // another screen beyond the key table: no number is right and none blinks.
+    void beforeTheFirstQuestion() {
+        Rig rig;
+        rig.m.LastPick = 150;
+        auto* s = rig.open<CountingScreen>(QStringLiteral("puncnum"));
+        s->cmdsoln_Click();
+        s->Label5_Click(0);
+        QCOMPARE(s->Label6->Caption(), QStringLiteral("Wrong"));
+        s->FlashAnswer();
+        s->FlashAnswer();
+        for (Label* box : s->Label5) QCOMPARE(box->BackColor(), kYellow);
+        rig.clock.advance(1);  // the bank fills and the first question shows
+        QVERIFY(s->Label1->Visible());
+        QVERIFY(*rig.m.LastPick < 31);
+    }
+
     void silentWhenSoundIsOff() {
         Play p("puncnum", 31);
         p.rig.m.SoundOn = 0;

@@ -323,6 +323,23 @@ private slots:
         QCOMPARE(p.colours()[1], kYellow);
     }
 
+    // A box answered before the first question, with the last row drawn on another screen:
+    // nothing is right, nothing blinks, nothing is read out of range.
+    void answerBeforeTheFirstQuestion() {
+        // The last row beyond the bank, and inside it on rows not filled yet.
+        for (const auto& [name, last] : {std::pair{"auxiliary", 100}, std::pair{"auxiliary", 25},
+                                         std::pair{"speech", 100}, std::pair{"speech", 35}}) {
+            Rig rig;
+            rig.m.LastPick = last;
+            auto* s = rig.open<OptionScreen>(QString::fromLatin1(name));
+            s->Label5_Click(0);
+            QCOMPARE(s->Label6->Caption(), QStringLiteral("Wrong"));
+            s->FlashAnswer();
+            s->FlashAnswer();
+            for (Label* box : s->Label5) QCOMPARE(box->BackColor(), kYellow);
+        }
+    }
+
     // ------------------------------------------------------------------ speech
 
     void speechRotatesTheVersionsOntoTheLines() {

@@ -23,7 +23,9 @@ QString OptionScreen::row(int n, int k) const {
 
 std::optional<QString> OptionScreen::rightText() const {
     if (!m.LastPick || *m.LastPick < 0 || *m.LastPick >= bankSize()) return std::nullopt;
-    return row(*m.LastPick, rightRow_);
+    const QString right = row(*m.LastPick, rightRow_);
+    if (right.isEmpty()) return std::nullopt;  // before the bank is filled: no box is right
+    return right;
 }
 
 QString OptionScreen::boxText(int index) const {
