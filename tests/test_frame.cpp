@@ -384,7 +384,8 @@ private slots:
         const QStringList built{"tenses",      "active",     "apostrophe", "verbforms", "formal", "connections",
                                 "clause",      "mainclause", "parenthesis", "sentence", "hyphen",
                                 "prepositions", "connectives", "punc2", "basic", "notes", "conv",
-                                "negative", "noun", "noun2", "conventions", "phrase", "comma", "punctuation"};
+                                "negative", "noun", "noun2", "conventions", "phrase", "comma", "punctuation",
+                                "auxiliary",   "revision",   "terminology", "speech",    "puncnum", "hyphen2"};
         QCOMPARE(topicCatalogue().entries().size(), std::size(rows));
         for (const Row& row : rows) {
             const ScreenEntry* e = topicCatalogue().find(QString::fromLatin1(row.name));

@@ -18,5 +18,11 @@ Form* makeMainclause(Module1& m, const ScreenEntry& e);
 Form* makeParenthesis(Module1& m, const ScreenEntry& e);
 Form* makeSentence(Module1& m, const ScreenEntry& e);
 Form* makeHyphen(Module1& m, const ScreenEntry& e);
+Form* makeAuxiliary(Module1& m, const ScreenEntry& e);
+Form* makeRevision(Module1& m, const ScreenEntry& e);
+Form* makeTerminology(Module1& m, const ScreenEntry& e);
+Form* makeSpeech(Module1& m, const ScreenEntry& e);
+Form* makePuncnum(Module1& m, const ScreenEntry& e);
+Form* makeHyphen2(Module1& m, const ScreenEntry& e);
 
 }  // namespace qm
