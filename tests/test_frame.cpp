@@ -384,7 +384,7 @@ private slots:
         const QStringList built{"tenses",      "active",     "apostrophe", "verbforms", "formal", "connections",
                                 "clause",      "mainclause", "parenthesis", "sentence", "hyphen",
                                 "prepositions", "connectives", "punc2", "basic", "notes", "conv",
-                                "negative", "noun", "noun2"};
+                                "negative", "noun", "noun2", "comma2", "punc1"};
         QCOMPARE(topicCatalogue().entries().size(), std::size(rows));
         for (const Row& row : rows) {
             const ScreenEntry* e = topicCatalogue().find(QString::fromLatin1(row.name));
