@@ -124,9 +124,10 @@ void round(Rig& rig) {
         auto* s = dynamic_cast<ExerciseScreen*>(rig.flow->show(QString::fromLatin1(name)));
         QVERIFY(s);
         rig.clock.advance(1);
+        const QString menu = s->entry().menuName();  // the screen is gone after collect()
         s->cmdexit_Click();
         rig.collect();
-        rig.flow->unload(s->entry().menuName());
+        rig.flow->unload(menu);
         settle(rig);
     }
 }
