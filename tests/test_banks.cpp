@@ -9,14 +9,16 @@
 #include <algorithm>
 #include <map>
 
+#include "controls/fonts.h"
 #include "exercise/exercise_screen.h"
 #include "exercise/word_tiles.h"
-#include "controls/fonts.h"
 #include "rig.h"
 #include "topics/choice/counting.h"
 #include "topics/choice/options.h"
 #include "topics/choice/options_screen.h"
 #include "topics/choice/parts.h"
+#include "topics/comma/comma_rules.h"
+#include "topics/comma/comma_screen.h"
 #include "topics/drag/word_drag.h"
 #include "topics/mark/punc2.h"
 #include "topics/swap/swap_rules.h"
@@ -822,6 +824,118 @@ private slots:
                                     QStringLiteral("Where’s the Isle of Man|? |")};
             for (const QString& sample : samples) QVERIFY2(seen.contains(sample), qPrintable(sample));
         }
+    }
+
+    // The comma banks: each key is its sentence with commas put in and nothing else
+    // changed, a comma at most once per word and never after the last; at most 15 words,
+    // within three lines above the answer boxes whichever form the words take; and every
+    // row walked through on the screen ends with the key as the sentence reads.
+    void commaBanks_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("speech");
+        QTest::addColumn<QStringList>("samples");
+        const QString Q = QStringLiteral("\"");
+        QTest::newRow("comma2") << QStringLiteral("comma2") << false
+                                << QStringList{
+                                       "Red amber and green are the traffic light colours. ",
+                                       "Red, amber and green are the traffic light colours. ",
+                                       "France Germany Holland Italy are just some of the E.C. countries. ",
+                                       "France, Germany, Holland, Italy are just some of the E.C. countries. ",
+                                       "The driver yelled " + Q + "Hold tight!" + Q + " ",
+                                       "The driver yelled, " + Q + "Hold tight!" + Q + " ",
+                                       Q + "Joe Alex Sam and Daniel come over here" + Q + " called Jen. ",
+                                       Q + "Joe, Alex, Sam and Daniel, come over here," + Q + " called Jen. ",
+                                       Q + "Mum" + Q + " I said " + Q + "this is my friend Ben." + Q + " ",
+                                       Q + "Mum," + Q + " I said, " + Q + "this is my friend Ben." + Q + " ",
+                                   };
+        QTest::newRow("punc1") << QStringLiteral("punc1") << true << QStringList{};
+    }
+    void commaBanks() {
+        QFETCH(QString, name);
+        QFETCH(bool, speech);
+        QFETCH(QStringList, samples);
+        Rig rig;
+        for (QString& a : rig.m.AnswerBank) a = QStringLiteral("left over");
+        auto* s = rig.open<CommaScreen>(name);
+        QVERIFY(s);
+        rig.clock.advance(1);
+        int rows = 0;
+        while (rows < 100 && !rig.m.QuestionBank[rows].isEmpty()) ++rows;
+        QCOMPARE(rows, 30);
+        QCOMPARE(rig.m.AnswerBank[30], QStringLiteral("left over"));
+        for (int i = 0; i < int(samples.size()) / 2; ++i) {
+            QCOMPARE(rig.m.QuestionBank[i], samples[2 * i]);
+            QCOMPARE(rig.m.AnswerBank[i], samples[2 * i + 1]);
+        }
+
+        Label* ruler = s->Label11(15);
+        const auto widths = [&](const QStringList& words) {
+            std::vector<double> w;
+            for (const QString& word : words) {
+                ruler->setCaption(word);
+                w.push_back(ruler->Width());
+            }
+            return w;
+        };
+        QSet<QString> seen;
+        int commas = 0;
+        for (int i = 0; i < rows; ++i) {
+            const QString q = rig.m.QuestionBank[i];
+            const QString a = rig.m.AnswerBank[i];
+            const char* row = qPrintable(q);
+            QVERIFY2(!seen.contains(q), row);
+            seen.insert(q);
+            for (const QString& text : {q, a}) {
+                QVERIFY2(text.endsWith(QLatin1Char(' ')) && !text.contains(QStringLiteral("  ")) &&
+                             !text.startsWith(QLatin1Char(' ')),
+                         qPrintable(text));
+                QVERIFY2(text.count(QLatin1Char('"')) % 2 == 0, qPrintable(text));
+            }
+            QVERIFY2(!q.contains(QLatin1Char(',')), row);
+            QString stripped = a;
+            stripped.remove(QLatin1Char(','));
+            QCOMPARE(stripped, q);
+            if (speech) QVERIFY2(q.contains(QLatin1Char('"')), row);
+
+            const int n = wordCount(q);
+            QVERIFY2(n >= 3 && n <= 15, row);
+            QCOMPARE(wordCount(a), n);
+            const QStringList words = splitWords(q, 16), keys = splitWords(a, 16);
+            int needing = 0;
+            for (int k = 0; k < n; ++k) {
+                if (words[k] == keys[k]) continue;
+                ++needing;
+                QVERIFY2(keys[k].count(QLatin1Char(',')) == 1, qPrintable(keys[k]));
+                QVERIFY2(k < n - 1, row);
+            }
+            QVERIFY2(needing >= 1, row);
+            commas += needing;
+
+            // Within three lines, whichever form each word shows.
+            std::vector<double> widest = widths(words);
+            const std::vector<double> keyWidths = widths(keys);
+            for (std::size_t k = 0; k < widest.size(); ++k) widest[k] = std::max(widest[k], keyWidths[k]);
+            QVERIFY2(lineCount(flowPlaces(widest, CommaScreen::kFlow)) <= 3, row);
+
+            // On the screen: every word decided as its key says, the sentence reads as the key.
+            if (!speech) {
+                rig.m.LastPick = (i + 1) % rows;
+                rig.random.push((i + 0.5) / rows);
+                s->cmdgo_Click();
+            }
+            QCOMPARE(rig.m.CurrentPick, std::optional<int>(i));
+            QCOMPARE(s->WordTotal, n);
+            QVERIFY2(s->Label4(1)->textHeightTwips() <= s->Label4(1)->Height(), row);
+            for (int k = 0; k < n; ++k)
+                s->Label5_Click(s->Label7(k)->Caption() != s->Label2(k)->Caption() ? kCommaBox : kNoCommaBox);
+            QVERIFY2(s->cmdgo->Visible() && !s->Label5(0)->Enabled(), row);
+            QCOMPARE(s->Label9->Caption(), commaScoreLine(n, n));
+            QCOMPARE(s->words().mid(0, n).join(QLatin1Char(' ')) + QLatin1Char(' '), a);
+            const Label* last = s->Label7(n - 1);
+            QVERIFY2(last->Top() + last->Height() < s->Label5(0)->Top(), row);
+            if (speech) s->cmdgo_Click();
+        }
+        QVERIFY(commas >= 40);
     }
 
     // Rows mended from the samples keep their corrected form.

@@ -2,6 +2,7 @@
 
 #include "exercise/exercise_screen.h"
 #include "topics/choice/screens.h"
+#include "topics/comma/screens.h"
 #include "topics/mark/screens.h"
 #include "topics/swap/screens.h"
 #include "topics/drag/screens.h"
@@ -39,7 +40,7 @@ const Catalogue& topicCatalogue() {
         screen("verbforms", "Verb Forms", 3, 2, 0, kDeep, D::Reseed, makeVerbforms),
         screen("tenses", "Tenses", 3, 2, 1, kDeep, D::Reseed, makeTenses),
         screen("noun2", "Different Kinds of Nouns", 4, 2, 2, kLight, D::InOrder, makeNoun2),
-        screen("comma2", "Punctuation with Commas", 5, 2, 3, kLight, D::Reseed),
+        screen("comma2", "Punctuation with Commas", 5, 2, 3, kLight, D::Reseed, makeComma2),
         screen("clause", "The Subordinate Clause", 3, 2, 4, kDeep, D::Reseed, makeClause),
         screen("prepositions", "Prepositions", 7, 3, 0, kLight, D::Plain, makePrepositions),
         screen("apostrophe", "Apostrophes", 3, 3, 1, kDeep, D::Reseed, makeApostrophe),
@@ -62,7 +63,7 @@ const Catalogue& topicCatalogue() {
         screen("terminology", "Literacy Terminology", 3, 6, 3, kLight, D::Reseed, makeTerminology),
         screen("revision", "Revision", 3, 6, 4, kLight, D::Reseed, makeRevision),
         screen("hyphen", "Dashes and Hyphens", 3, 5, -1, kDeep, D::Reseed, makeHyphen),
-        screen("punc1", "Punctuation", 5, 1, -1, kLight, D::InOrder),
+        screen("punc1", "Punctuation", 5, 1, -1, kLight, D::InOrder, makePunc1),
     });
     return catalogue;
 }
