@@ -7,8 +7,10 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "controls/accessibility.h"
 #include "controls/fonts.h"
 #include "controls/form.h"
+#include "platform/classroom.h"
 #include "platform/platform.h"
 #include "platform/termination.h"
 #include "platform/windowwatch.h"
@@ -46,10 +48,13 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The one option: "--classroom" draws every screen as large as the display allows.
+    const double scale = qm::classroomRequested(argc, argv) ? qm::prepareClassroomDisplay(argc, argv) : 1.0;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
     QApplication::setQuitOnLastWindowClosed(false);
     qm::installFonts();
+    qm::installAccessibility();
 
     const QString folder = qm::findWorkingFolder(
         qm::workingFolderCandidates(QDir::currentPath(), QCoreApplication::applicationDirPath()));
@@ -75,6 +80,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsSet("QUILLMARK_TRACE")) {
         flow.trace = [](const QString& what) { std::fprintf(stderr, "quillmark: %s\n", qPrintable(what)); };
         app.installEventFilter(&paintTrace);
+        if (scale > 1.0) flow.trace(QStringLiteral("classroom scale %1").arg(scale, 0, 'f', 2));
     }
     qm::onTerminationRequest([&flow] { flow.end(); });
     // A screen's window destroyed by another program ends the run as closing it would;

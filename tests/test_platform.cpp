@@ -6,6 +6,8 @@
 #include <QtTest>
 
 #include "controls/form.h"
+#include "platform/classroom.h"
+#include <QAccessible>
 #include "platform/wav.h"
 #include "platform/workdir.h"
 #include "rig.h"
@@ -80,6 +82,13 @@ private slots:
         // The shipped assets are always found from the source tree.
         QCOMPARE(findWorkingFolder(workingFolderCandidates(QStringLiteral("/"), QStringLiteral("/nowhere"))),
                  QDir(QStringLiteral(QM_SOURCE_ASSETS)).absolutePath());
+        // Installed: the data installed with the program, wherever it is started from,
+        // even a folder that has pictures of its own.
+        QDir().mkpath(dir.filePath(QStringLiteral("usr/bin")));
+        QDir().mkpath(dir.filePath(QStringLiteral("usr/share/quillmark/Images")));
+        QCOMPARE(findWorkingFolder(workingFolderCandidates(dir.filePath(QStringLiteral("here")),
+                                                           dir.filePath(QStringLiteral("usr/bin")))),
+                 QDir(dir.filePath(QStringLiteral("usr/share/quillmark"))).absolutePath());
     }
 
     void manualClockFiresInTimeOrder() {
@@ -250,6 +259,81 @@ private slots:
         QCOMPARE(captionClicks, 0);
         clickAt(form, QPoint(150, 20));
         QCOMPARE(captionClicks, 1);
+    }
+
+    // Accessibility tools read every control that shows text: labels as static text named
+    // by their caption (following it as it changes), buttons as push buttons that can be
+    // pressed, options as radio buttons that say whether they are selected.
+    void controlsAreReadableByAccessibilityTools() {
+        Rig rig;
+        Form form(QStringLiteral("f"), rig.clock);
+        auto* label = form.add<Label>(QStringLiteral("Label6"));
+        label->setCaption(QStringLiteral("Correct"));
+        auto* button = form.add<PictureButton>(QStringLiteral("cmdgo"));
+        button->setAccessibleName(QStringLiteral("Next"));
+        int clicks = 0;
+        button->onClick = [&] { ++clicks; };
+        auto* titled = form.add<PictureButton>(QStringLiteral("Command1"));
+        titled->setCaption(QStringLiteral("OK"));
+        auto* fast = form.add<OptionButton>(QStringLiteral("Option1"));
+        fast->setCaption(QStringLiteral("Fast"));
+        auto* slow = form.add<OptionButton>(QStringLiteral("Option3"));
+        slow->setCaption(QStringLiteral("Slow"));
+        slow->setValue(true);
+        auto tiles = form.addArray<Label>(QStringLiteral("Label7"));
+        tiles.at(0).setCaption(QStringLiteral("The"));
+        Label* copy = tiles.Load(1);
+
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(label);
+        QVERIFY(a);
+        QCOMPARE(a->role(), QAccessible::StaticText);
+        QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Correct"));
+        label->setCaption(QStringLiteral("Wrong"));
+        QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Wrong"));
+
+        QAccessibleInterface* b = QAccessible::queryAccessibleInterface(button);
+        QCOMPARE(b->role(), QAccessible::Button);
+        QCOMPARE(b->text(QAccessible::Name), QStringLiteral("Next"));
+        QVERIFY(b->actionInterface());
+        b->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clicks, 1);
+        QCOMPARE(QAccessible::queryAccessibleInterface(titled)->text(QAccessible::Name), QStringLiteral("OK"));
+
+        QAccessibleInterface* o = QAccessible::queryAccessibleInterface(fast);
+        QCOMPARE(o->role(), QAccessible::RadioButton);
+        QCOMPARE(o->text(QAccessible::Name), QStringLiteral("Fast"));
+        QVERIFY(!o->state().checked);
+        QVERIFY(QAccessible::queryAccessibleInterface(slow)->state().checked);
+        o->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(fast->Value());
+        QVERIFY(!slow->Value());
+
+        // A copied element of an array is named by the caption it copied.
+        QCOMPARE(QAccessible::queryAccessibleInterface(copy)->text(QAccessible::Name), QStringLiteral("The"));
+    }
+
+    // The whole-class display: the largest uniform scale, in steps of 0.05, at which an
+    // 800 x 600 screen and its title bar fit; never smaller than the screens' own size.
+    void classroomScaleFitsTheDisplay_data() {
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("full HD, height decides") << QSize(1920, 1040) << 1.65;
+        QTest::newRow("4K") << QSize(3840, 2120) << 3.45;
+        QTest::newRow("wide but short") << QSize(3000, 700) << 1.05;
+        QTest::newRow("1024 x 768, width decides") << QSize(1024, 768) << 1.2;
+        QTest::newRow("exactly twice") << QSize(1600, 1248) << 2.0;
+        QTest::newRow("a small display keeps the size") << QSize(800, 600) << 1.0;
+        QTest::newRow("nothing known") << QSize() << 1.0;
+    }
+    void classroomScaleFitsTheDisplay() {
+        QFETCH(QSize, available);
+        QFETCH(double, scale);
+        QCOMPARE(classroomScale(available), scale);
+        char program[] = "quillmark", flag[] = "--classroom", other[] = "-x";
+        char* with[] = {program, other, flag};
+        char* without[] = {program, other};
+        QVERIFY(classroomRequested(3, with));
+        QVERIFY(!classroomRequested(2, without));
     }
 
     // Picture boxes clip their picture, images scale theirs, shapes draw an outline.

@@ -3,12 +3,90 @@
 
 #include <QProcess>
 #include <QStandardPaths>
+#include <QRegularExpression>
+
+#include "rig.h"
+#include "shell/intro0.h"
+#include "shell/titlefrm.h"
 #include <QTemporaryDir>
 #include <QtTest>
 
 #ifdef QM_TEST_XCB
 #include <xcb/xcb.h>
 #endif
+
+namespace {
+
+// A virtual X display of the given size, for as long as the object lives.
+struct VirtualDisplay {
+    explicit VirtualDisplay(const QString& size) {
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        if (xvfb.isEmpty()) return;
+        server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                            QStringLiteral("0"), size, QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        if (!server.waitForStarted(10000)) return;
+        QByteArray number;
+        QDeadlineTimer ready(20000);
+        while (!number.contains('\n') && !ready.hasExpired() && server.state() == QProcess::Running) {
+            server.waitForReadyRead(200);
+            number += server.readAllStandardOutput();
+        }
+        if (number.contains('\n')) name = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+    }
+    ~VirtualDisplay() {
+        server.terminate();
+        server.waitForFinished(5000);
+    }
+    QProcess server;
+    QString name;  // empty when no display could be started
+};
+
+// The program started on a display, with its trace read as it comes.
+struct Started {
+    Started(const QString& display, const QStringList& args) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), display);
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("QUILLMARK_TRACE"), QStringLiteral("1"));
+        env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(elsewhere.path());
+        program.start(qEnvironmentVariable("QM_EXECUTABLE"), args);
+    }
+    ~Started() {
+        if (program.state() != QProcess::NotRunning) {
+            program.kill();
+            program.waitForFinished(5000);
+        }
+    }
+    // Waits until the trace has a line matching the pattern; returns the match.
+    QRegularExpressionMatch waitFor(const QString& pattern, int ms = 30000) {
+        const QRegularExpression re(pattern);
+        QDeadlineTimer deadline(ms);
+        for (;;) {
+            const QRegularExpressionMatch m = re.match(QString::fromLatin1(err));
+            if (m.hasMatch() || deadline.hasExpired() || program.state() != QProcess::Running) return m;
+            program.waitForReadyRead(100);
+            err += program.readAllStandardError();
+        }
+    }
+    QTemporaryDir elsewhere;
+    QProcess program;
+    QByteArray err;
+};
+
+// Runs a command to its end and gives what it printed.
+QString run(const QString& command, const QStringList& args, const QString& display) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display);
+    p.setProcessEnvironment(env);
+    p.start(command, args);
+    p.waitForFinished(10000);
+    return QString::fromLatin1(p.readAllStandardOutput());
+}
+
+}  // namespace
 
 class ProgramTest : public QObject {
     Q_OBJECT
@@ -42,6 +120,62 @@ private slots:
         QCOMPARE(program.exitCode(), 0);
         QVERIFY2(err.contains("quillmark: end"), err.constData());
         QVERIFY2(!err.contains("Run-time error"), err.constData());
+    }
+
+    // The whole-class display on a real (virtual) X display twice the screens' size: every
+    // window is drawn at twice its size, and a pupil's click at a place of the large window
+    // lands on the same control as the same click on the small one.
+    void classroomDisplayScalesWindowsAndClicks() {
+#ifndef QM_TEST_XCB
+        QSKIP("built without the X client library");
+#else
+        const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+        if (xdotool.isEmpty()) QSKIP("no xdotool (tools/deps.sh installs it)");
+        VirtualDisplay display(QStringLiteral("1600x1248x24"));
+        if (display.name.isEmpty()) QSKIP("no Xvfb (tools/deps.sh installs it)");
+
+        // Where the controls lie in their windows at the screens' own size.
+        qm::test::Rig rig;
+        rig.flow->start();
+        auto* title = rig.screen<qm::Titlefrm>(QStringLiteral("Titlefrm"));
+        const QPoint ok = qm::test::centreOf(*title->Command1);
+        auto* start = rig.open<qm::intro0>(QStringLiteral("intro0"));
+        const QPoint term = qm::test::centreOf(*start->Label2(4));  // Year 6 Term 2
+
+        Started quillmark(display.name, {QStringLiteral("--classroom")});
+        QVERIFY(quillmark.program.waitForStarted(10000));
+        const auto painted = quillmark.waitFor(QStringLiteral("painted Titlefrm \\(window ([0-9]+)\\)"));
+        QVERIFY2(painted.hasMatch(), quillmark.err.constData());
+        QVERIFY2(quillmark.err.contains("classroom scale 2.00"), quillmark.err.constData());
+
+        const auto geometryOf = [&](const QString& window) {
+            const QString out = run(xdotool, {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window},
+                                    display.name);
+            QMap<QString, int> g;
+            for (const QString& line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+                g[line.section(QLatin1Char('='), 0, 0)] = line.section(QLatin1Char('='), 1).toInt();
+            return g;
+        };
+        const auto clickAt = [&](const QMap<QString, int>& g, QPoint logical) {
+            const QPoint native(g[QStringLiteral("X")] + 2 * logical.x(), g[QStringLiteral("Y")] + 2 * logical.y());
+            run(xdotool, {QStringLiteral("mousemove"), QString::number(native.x()), QString::number(native.y()),
+                          QStringLiteral("click"), QStringLiteral("1")},
+                display.name);
+        };
+
+        const auto titleWindow = geometryOf(painted.captured(1));
+        QCOMPARE(titleWindow[QStringLiteral("WIDTH")], 2 * title->width());
+        QCOMPARE(titleWindow[QStringLiteral("HEIGHT")], 2 * title->height());
+        clickAt(titleWindow, ok);
+        const auto shown = quillmark.waitFor(QStringLiteral("painted intro0 \\(window ([0-9]+)\\)"));
+        QVERIFY2(shown.hasMatch(), quillmark.err.constData());
+
+        const auto startWindow = geometryOf(shown.captured(1));
+        QCOMPARE(startWindow[QStringLiteral("WIDTH")], 1600);
+        QCOMPARE(startWindow[QStringLiteral("HEIGHT")], 1200);
+        clickAt(startWindow, term);
+        QVERIFY2(quillmark.waitFor(QStringLiteral("show menu5")).hasMatch(), quillmark.err.constData());
+#endif
     }
 
     // On a real X display: when another program destroys the screen's window (rather than
@@ -111,5 +245,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ProgramTest)
+QTEST_MAIN(ProgramTest)
 #include "test_program.moc"

@@ -169,6 +169,7 @@ void Control::copyFrom(const Control& other) {
 void Label::setCaption(const QString& text) {
     if (caption_ == text) return;
     caption_ = text;
+    setAccessibleName(text);
     refit();
     update();
 }
@@ -275,6 +276,7 @@ void Label::copyFrom(const Control& other) {
         font_ = o->font_;
         autoSize_ = o->autoSize_;
         caption_ = o->caption_;
+        setAccessibleName(caption_);
         refit();
     }
 }
@@ -288,6 +290,7 @@ void PictureButton::setPicture(const Picture& p) {
 
 void PictureButton::setCaption(const QString& text) {
     caption_ = text;
+    setAccessibleName(text);
     update();
 }
 
@@ -354,6 +357,7 @@ void OptionButton::setValue(bool v) {
 
 void OptionButton::setCaption(const QString& text) {
     caption_ = text;
+    setAccessibleName(text);
     update();
 }
 

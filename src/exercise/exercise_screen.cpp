@@ -9,8 +9,10 @@ namespace {
 
 const QColor kWipeBack(64, 64, 64);
 
-PictureButton* frameButton(ExerciseScreen& s, const char* name, double left, double top, bool visible) {
+PictureButton* frameButton(ExerciseScreen& s, const char* name, const char* face, double left, double top,
+                           bool visible) {
     auto* b = s.add<PictureButton>(QString::fromLatin1(name));
+    b->setAccessibleName(QString::fromLatin1(face));  // what its picture says
     b->Move(left, top, 1785, 500);
     b->setTabStop(false);
     b->setVisible_(visible);
@@ -24,10 +26,10 @@ ExerciseScreen::ExerciseScreen(Module1& m, const ScreenEntry& entry)
     setCaption(entry.title);
     setBackColor(entry.background);
 
-    cmdexit = frameButton(*this, "cmdexit", 90, 7920, true);
-    cmdgo = frameButton(*this, "cmdgo", 10020, 7920, !entry.nextHiddenAtFirst);
-    cmdsoln = frameButton(*this, "cmdsoln", 10020, 7320, entry.answerButtonShown);
-    cmdcheckit = frameButton(*this, "cmdcheckit", 10020, 7320, false);
+    cmdexit = frameButton(*this, "cmdexit", "Exit", 90, 7920, true);
+    cmdgo = frameButton(*this, "cmdgo", "Next", 10020, 7920, !entry.nextHiddenAtFirst);
+    cmdsoln = frameButton(*this, "cmdsoln", "Answer", 10020, 7320, entry.answerButtonShown);
+    cmdcheckit = frameButton(*this, "cmdcheckit", "Check", 10020, 7320, false);
 
     Image1 = add<Image>(QStringLiteral("Image1"));
     Image1->setStretch(true);

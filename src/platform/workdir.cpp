@@ -17,8 +17,10 @@ QString findWorkingFolder(const QStringList& candidates) {
 
 QStringList workingFolderCandidates(const QString& currentFolder, const QString& executableFolder) {
     const QDir exe(executableFolder);
-    return {currentFolder, exe.filePath(QStringLiteral("assets")), exe.filePath(QStringLiteral("../assets")),
-            exe.filePath(QStringLiteral("../share/quillmark")), QStringLiteral(QM_SOURCE_ASSETS)};
+    // An installed program reads only what was installed with it: a folder it happens to
+    // be started from must not stand in for its pictures.
+    return {exe.filePath(QStringLiteral("../share/quillmark")), currentFolder, exe.filePath(QStringLiteral("assets")),
+            exe.filePath(QStringLiteral("../assets")), QStringLiteral(QM_SOURCE_ASSETS)};
 }
 
 }  // namespace qm

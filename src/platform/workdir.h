@@ -11,8 +11,9 @@ namespace qm {
 // empty when none does.
 QString findWorkingFolder(const QStringList& candidates);
 
-// Where to look: the current folder, then "assets" beside the executable and above it,
-// then the source tree's assets.
+// Where to look: the data folder installed with the program ("../share/quillmark" from
+// the executable), then the current folder, then "assets" beside the executable and above
+// it, then the source tree's assets.
 QStringList workingFolderCandidates(const QString& currentFolder, const QString& executableFolder);
 
 }  // namespace qm

@@ -100,6 +100,7 @@ intro0::intro0(Module1& m) : Form(QStringLiteral("intro0"), m.platform.clock), m
     Label3 = plainLabel(*this, "Label3", 6360, 8160, 3480, 375, QStringLiteral("\u00A9 2026 Quillmark Learning Ltd"),
                         {tahoma, 9.75}, kYellow);
     Command1 = add<PictureButton>(QStringLiteral("Command1"));
+    Command1->setAccessibleName(QStringLiteral("Exit"));  // what its picture says
     Command1->Move(90, 7920, 1785, 500);
     Command1->setTabStop(false);
 

@@ -58,6 +58,7 @@ MenuScreen::MenuScreen(Module1& m, int k)
     term.Hide();
 
     Command1 = add<PictureButton>(QStringLiteral("Command1"));
+    Command1->setAccessibleName(QStringLiteral("Exit"));  // what its picture says
     Command1->Move(90, 7920, 1785, 500);
     Command1->setTabStop(false);
 

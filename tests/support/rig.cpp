@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QWindow>
 
+#include "controls/accessibility.h"
 #include "controls/fonts.h"
 #include "topics/catalogue.h"
 
@@ -16,6 +17,7 @@ void useProgramFonts() {
     if (!done) {
         done = true;
         installFonts();
+        installAccessibility();
     }
 }
 

@@ -457,11 +457,14 @@ QImage logo(const QColor& behind) {
     return img;
 }
 
-QImage icon() {
-    QImage img(64, 64, QImage::Format_ARGB32_Premultiplied);
+// The program's icon at any size: drawn on a 64-unit square and scaled, so that every
+// size is drawn afresh rather than blown up from a small bitmap.
+QImage icon(int size) {
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
+    p.scale(size / 64.0, size / 64.0);
     QRadialGradient disc(QPointF(26, 22), 40);
     disc.setColorAt(0, QColor(255, 230, 110));
     disc.setColorAt(1, QColor(250, 150, 30));
@@ -488,7 +491,10 @@ bool writePictures(const QDir& assets) {
     // The logo stands in the start screen's lower right.
     const QColor corner = averageColour(start, QRect(660, 420, 140, 180));
     ok = saveJpeg(logo(corner), assets.filePath(QStringLiteral("Images/logo2.jpg"))) && ok;
-    ok = savePng(icon(), assets.filePath(QStringLiteral("icon/quillmark.png"))) && ok;
+    ok = savePng(icon(64), assets.filePath(QStringLiteral("icon/quillmark.png"))) && ok;
+    // The sizes a desktop's menus, panels and launchers ask for.
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512})
+        ok = savePng(icon(size), assets.filePath(QStringLiteral("icon/hicolor/%1x%1/quillmark.png").arg(size))) && ok;
     return ok;
 }
 

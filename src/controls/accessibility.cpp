@@ -1,0 +1,67 @@
+#include "controls/accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+#include "controls/controls.h"
+
+namespace qm {
+
+namespace {
+
+class ControlAccessible final : public QAccessibleWidget {
+public:
+    ControlAccessible(Control* c, QAccessible::Role role) : QAccessibleWidget(c, role), control_(c) {
+        if (role == QAccessible::Button) addControllingSignal(QStringLiteral("destroyed(QObject*)"));
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (const auto* o = qobject_cast<const OptionButton*>(control_)) {
+            s.checkable = true;
+            s.checked = o->Value();
+        }
+        return s;
+    }
+
+    QStringList actionNames() const override {
+        if (role() == QAccessible::Button || role() == QAccessible::RadioButton)
+            return {QAccessibleActionInterface::pressAction()};
+        return {};
+    }
+
+    void doAction(const QString& name) override {
+        if (name != QAccessibleActionInterface::pressAction()) return;
+        if (auto* o = qobject_cast<OptionButton*>(control_)) {
+            if (o->Enabled() && o->Visible()) o->setValue(true);
+        } else {
+            control_->Click();
+        }
+    }
+
+private:
+    Control* control_;
+};
+
+QAccessibleInterface* controlFactory(const QString&, QObject* object) {
+    auto* control = qobject_cast<Control*>(object);
+    if (!control) return nullptr;
+    QAccessible::Role role = QAccessible::Client;
+    if (qobject_cast<Label*>(control)) role = QAccessible::StaticText;
+    else if (qobject_cast<PictureButton*>(control)) role = QAccessible::Button;
+    else if (qobject_cast<OptionButton*>(control)) role = QAccessible::RadioButton;
+    else if (qobject_cast<Image*>(control) || qobject_cast<PictureBox*>(control)) role = QAccessible::Graphic;
+    else if (qobject_cast<Frame*>(control)) role = QAccessible::Grouping;
+    return new ControlAccessible(control, role);
+}
+
+}  // namespace
+
+void installAccessibility() {
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    QAccessible::installFactory(controlFactory);
+}
+
+}  // namespace qm

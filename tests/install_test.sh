@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and checks what a school's machine gets: the
+# program, its pictures and sounds, the Teachers' Guide, a desktop entry and AppStream
+# metainfo that pass their validators, the icon in the usual sizes; then starts the
+# installed program from an unrelated folder (one with pictures of its own) and sees it
+# show its title screen, end cleanly, and write nothing.
+#   tests/install_test.sh BUILD_DIR
+set -euo pipefail
+build="$1"
+scratch="$(mktemp -d)"
+pid=""
+cleanup() {
+  if [ -n "$pid" ]; then kill -KILL "$pid" 2> /dev/null || true; fi
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+prefix="$scratch/usr"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" > /dev/null
+id=uk.co.quillmark.Quillmark
+for f in bin/quillmark share/quillmark/Images/BOARD.WMF share/quillmark/Images/literacy2.jpg \
+         share/quillmark/opening2/startl00.jpg share/quillmark/wav/click.wav share/quillmark/Teachers-Guide.docx \
+         share/applications/$id.desktop share/metainfo/$id.metainfo.xml; do
+  [ -s "$prefix/$f" ] || fail "not installed: $f"
+done
+for size in 16 22 24 32 48 64 128 256 512; do
+  icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
+  [ -s "$icon" ] || fail "no ${size}px icon"
+done
+[ "$(ls "$prefix/share/quillmark/Images" | wc -l)" -eq 10 ] || fail "pictures missing"
+[ "$(ls "$prefix/share/quillmark/wav" | wc -l)" -eq 6 ] || fail "sounds missing"
+pandoc --from=docx --to=plain "$prefix/share/quillmark/Teachers-Guide.docx" | grep -q "Year 6" \
+  || fail "the Teachers' Guide has no pages for the terms"
+
+desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop entry"
+grep -q '^Exec=quillmark --classroom$' "$prefix/share/applications/$id.desktop" || fail "no classroom action"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" > /dev/null || fail "metainfo"
+
+# Started from a folder that has an Images folder of its own, with an empty home.
+start="$scratch/start"
+home="$scratch/home"
+mkdir -p "$start/Images" "$home"
+before="$(cd "$scratch" && find start home | sort)"
+log="$scratch/log"
+(cd "$start" && exec env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+   XDG_CACHE_HOME="$home/.cache" QUILLMARK_TRACE=1 "$prefix/bin/quillmark" 2> "$log") &
+pid=$!
+for _ in $(seq 1 300); do grep -q "painted Titlefrm" "$log" && break; sleep 0.1; done
+grep -q "painted Titlefrm" "$log" || { cat "$log" >&2; kill "$pid" 2>/dev/null; fail "no title screen"; }
+kill -TERM "$pid"
+wait "$pid" || fail "did not end cleanly: $(cat "$log")"
+grep -q "quillmark: end" "$log" || fail "no clean end"
+if grep -q "Run-time error" "$log"; then fail "$(cat "$log")"; fi
+after="$(cd "$scratch" && find start home -not -path 'home/.cache/fontconfig*' | sort)"
+[ "$before" = "$after" ] || fail "the program wrote files: $(diff <(echo "$before") <(echo "$after"))"
+echo "installed and started from $start: ok"
