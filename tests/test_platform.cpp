@@ -490,6 +490,28 @@ private slots:
         QCOMPARE(shipped.soundsLoaded(), 2);
     }
 
+    void picturesAreKeptUntilTheirFileChanges() {
+        QTemporaryDir dir;
+        QDir().mkpath(dir.filePath(QStringLiteral("Images")));
+        const QString file = dir.filePath(QStringLiteral("Images/tick.jpg"));
+        QVERIFY(QFile::copy(QDir(assetsFolder()).filePath(QStringLiteral("Images/tick.jpg")), file));
+        PictureStore store(dir.path());
+        const PictureResult first = store.load(QStringLiteral("images\\TICK.JPG"));
+        QVERIFY(first.picture);
+        QCOMPARE(store.picturesKept(), 1);
+        // Read once: the second screen gets the same picture, without reading the file again.
+        const PictureResult again = store.load(QStringLiteral("Images\\tick.jpg"));
+        QVERIFY(again.picture);
+        QCOMPARE(again.picture->sizeTwips(), first.picture->sizeTwips());
+        QCOMPARE(store.picturesKept(), 1);
+        // A file replaced by a damaged one is read again and refused, not shown from memory.
+        touch(file, "\xFF\xD8 not a picture any more");
+        QCOMPARE(store.load(QStringLiteral("Images\\tick.jpg")).failure, PictureResult::Failure::Invalid);
+        QCOMPARE(store.picturesKept(), 0);
+        QVERIFY(QFile::remove(file));
+        QCOMPARE(store.load(QStringLiteral("Images\\tick.jpg")).failure, PictureResult::Failure::NotFound);
+    }
+
     void soundsAreReadBeforeTheyAreAskedFor() {
         // Getting ready happens in steps on the event loop, never inside the call.
         const QStringList files{QStringLiteral("wav\\click.wav"), QStringLiteral("wav\\cash.wav"),

@@ -1,5 +1,6 @@
 #include "platform/pictures.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -74,6 +75,14 @@ PictureResult PictureStore::load(const QString& programPath) const {
         result.failure = PictureResult::Failure::NotFound;
         return result;
     }
+    const QFileInfo info(file);
+    const qint64 modifiedMs = info.lastModified().toMSecsSinceEpoch();
+    const auto kept = kept_.constFind(file);
+    if (kept != kept_.constEnd() && kept->size == info.size() && kept->modifiedMs == modifiedMs) {
+        result.picture = kept->picture;
+        return result;
+    }
+    kept_.remove(file);
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) {
         result.failure = PictureResult::Failure::NotFound;
@@ -89,9 +98,17 @@ PictureResult PictureStore::load(const QString& programPath) const {
         if (auto mf = Metafile::parse(bytes)) result.picture = Picture(std::move(*mf));
     } else if (!looksCutShort(bytes)) {
         QImage image;
-        if (image.loadFromData(bytes) && !image.isNull()) result.picture = Picture(std::move(image));
+        if (image.loadFromData(bytes) && !image.isNull()) {
+            // Decoded once into the form the screen draws fastest, not on every paint.
+            image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+            result.picture = Picture(std::move(image));
+        }
     }
-    if (!result.picture) result.failure = PictureResult::Failure::Invalid;
+    if (!result.picture) {
+        result.failure = PictureResult::Failure::Invalid;
+        return result;
+    }
+    kept_.insert(file, Kept{f.size(), modifiedMs, *result.picture});
     return result;
 }
 

@@ -2,6 +2,7 @@
 // Picture files as the program names them: "Images\exit.jpg" is relative to the working
 // folder, with backslash separators, each part matched without regard to case.
 
+#include <QHash>
 #include <QImage>
 #include <QString>
 #include <memory>
@@ -43,14 +44,24 @@ struct PictureResult {
     enum class Failure { None, NotFound, Invalid } failure = Failure::None;
 };
 
+// Reads pictures below a root folder. A picture read once is kept, ready to draw, for as
+// long as its file stays the same size and age: screens that come and go do not decode
+// their pictures again.
 class PictureStore {
 public:
     explicit PictureStore(QString root) : root_(std::move(root)) {}
     PictureResult load(const QString& programPath) const;
     const QString& root() const { return root_; }
+    int picturesKept() const { return int(kept_.size()); }
 
 private:
+    struct Kept {
+        qint64 size = -1;
+        qint64 modifiedMs = 0;
+        Picture picture;
+    };
     QString root_;
+    mutable QHash<QString, Kept> kept_;
 };
 
 }  // namespace qm
