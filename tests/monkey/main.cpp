@@ -6,11 +6,12 @@
 #include <QElapsedTimer>
 #include <cstdio>
 
+#include "event_timing.h"
 #include "monkey.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
+    qm::test::TimedApplication app(argc, argv);
     const long long events = argc > 1 ? std::atoll(argv[1]) : 1000000;
     const quint64 first = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
     const int seeds = argc > 3 ? std::atoi(argv[3]) : 10;
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
     clock.start();
     qm::test::MonkeyFindings total;
     long long broken = 0;
+    double slowestMs = 0;
+    QString slowest;
     for (int i = 0; i < seeds; ++i) {
         const quint64 seed = first + quint64(i);
         qm::test::Monkey monkey(seed);
@@ -35,6 +38,11 @@ int main(int argc, char** argv) {
         for (auto it = f.screens.begin(); it != f.screens.end(); ++it) total.screens[it.key()] += it.value();
         broken += f.brokenCount;
         for (const QString& b : f.broken) std::printf("BROKEN %s\n", qPrintable(b));
+        for (const QString& slow : f.slowEvents) std::printf("slow %s\n", qPrintable(slow));
+        if (f.slowestEventMs > slowestMs) {
+            slowestMs = f.slowestEventMs;
+            slowest = f.slowestEvent;
+        }
         std::printf("seed %llu: %lld events, %lld broken, %.0f events/s so far\n", (unsigned long long)seed, f.events,
                     f.brokenCount, total.events / std::max(0.001, clock.elapsed() / 1000.0));
         std::fflush(stdout);
@@ -47,6 +55,7 @@ int main(int argc, char** argv) {
         std::printf(" %s %d;", qPrintable(it.key()), it.value());
     std::printf("\nexercise screens opened: %d different, %d times\n", int(total.screens.size()),
                 [&] { int n = 0; for (int v : total.screens) n += v; return n; }());
+    std::printf("slowest event: %.1f ms (%s)\n", slowestMs, qPrintable(slowest));
     std::printf("broken invariants: %lld\n", broken);
     return broken == 0 ? 0 : 1;
 }

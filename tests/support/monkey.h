@@ -29,6 +29,7 @@ struct MonkeyFindings {
     long long brokenCount = 0;
     double slowestEventMs = 0;     // the longest single event, its handlers included
     QString slowestEvent;          // what it was, and on which screen
+    QStringList slowEvents;        // every event over a frame (16 ms), as "ms: what on screen"
 };
 
 class Monkey {
