@@ -6,4 +6,4 @@ bash "$here/tools/deps.sh"
 cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 cmake --build "$here/build" --target quillmark -j "$(nproc)"
 cd "$here/assets"
-exec "$here/build/quillmark"
+exec "$here/build/quillmark" "$@"
