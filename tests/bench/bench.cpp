@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtTest>
 #include <algorithm>
 #include <cstdio>
 #include <sys/resource.h>
@@ -24,6 +25,7 @@
 #include "monkey.h"
 #include "rig.h"
 #include "shell/menu.h"
+#include "topics/drag/word_drag.h"
 #include "topics/catalogue.h"
 
 using namespace qm;
@@ -163,6 +165,60 @@ std::pair<double, QString> topicToPainted(std::vector<double>& all) {
     return {worst, worstName};
 }
 
+// Every row of every word-drag screen laid out, then re-flowed from its first tile (as
+// after a drop on the first word) and painted; the slowest, and the longest row's.
+struct ReflowFigures {
+    double slowestMs = 0;
+    QString slowestRow;
+    double longestRowMs = 0;
+    int longestWords = 0;
+    QString longestScreen;
+};
+
+ReflowFigures reflow() {
+    ReflowFigures f;
+    Rig rig;
+    rig.m.SoundOn = 0;
+    for (const char* name : {"basic", "notes", "conv", "negative", "noun", "noun2"}) {
+        auto* s = dynamic_cast<DragScreen*>(rig.flow->show(QString::fromLatin1(name)));
+        if (!s) continue;
+        rig.clock.advance(1);
+        if (!QTest::qWaitForWindowExposed(s)) std::fprintf(stderr, "qm_bench: %s was never shown\n", name);
+        for (const DragRow& row : s->bank()) {
+            const QString sentence = QString::fromUtf16(row.sentence);
+            s->tiles.clear();
+            s->tiles.fill(sentence, QString::fromUtf16(row.key));
+            s->tiles.layOut(s->flow(), false);
+            s->tiles.showTiles();
+            s->repaint();
+            double best = 1e9;
+            for (int round = 0; round < 5; ++round) {
+                // Every tile lies elsewhere, as if each had been let go loose.
+                for (int i = 0; i < s->tiles.Label7.count(); ++i) s->tiles.Label7.at(i).setTop(300.0 + 15.0 * i);
+                s->repaint();
+                QElapsedTimer t;
+                t.start();
+                s->tiles.reflowFrom(0, s->flow());
+                s->repaint();
+                best = std::min(best, double(t.nsecsElapsed()) / 1e6);
+            }
+            if (best > f.slowestMs) {
+                f.slowestMs = best;
+                f.slowestRow = QString::fromLatin1(name);
+            }
+            const int words = wordCount(sentence);
+            if (words > f.longestWords) {
+                f.longestWords = words;
+                f.longestRowMs = best;
+                f.longestScreen = QString::fromLatin1(name);
+            }
+        }
+        rig.flow->unload(s->Name());
+        rig.collect();
+    }
+    return f;
+}
+
 struct SoundFigures {
     double coldMs = -1;            // a first request with nothing made ready
     double readySlowestStepMs = -1;  // the longest step of getting ready after the title
@@ -236,6 +292,13 @@ std::pair<double, int> idleExercise() {
 int main(int argc, char** argv) {
     if (argc > 1 && qstrcmp(argv[1], "--floor") == 0) return floorWindow(argc, argv);
     TimedApplication app(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "--reflow") == 0) {  // that figure alone
+        const ReflowFigures flow = reflow();
+        std::printf("re-flow of the longest drag row, painted: %.2f ms (%d words, %s); slowest %.2f ms (%s)\n",
+                    flow.longestRowMs, flow.longestWords, qPrintable(flow.longestScreen), flow.slowestMs,
+                    qPrintable(flow.slowestRow));
+        return 0;
+    }
     const QString program = qEnvironmentVariable("QM_EXECUTABLE");
     const int runs = 7;
 
@@ -262,6 +325,7 @@ int main(int argc, char** argv) {
     monkey.run(20000);
     const MonkeyFindings& f = monkey.findings();
 
+    const ReflowFigures flow = reflow();
     const SoundFigures sound = firstSound();
     const auto [idleCpu, idleTimers] = idleExercise();
 
@@ -280,6 +344,9 @@ int main(int argc, char** argv) {
                 qPrintable(f.slowestEvent));
     std::printf("%-52s %9d\n", "  events over one frame (16 ms)", int(f.slowEvents.size()));
     for (const QString& slow : f.slowEvents) std::printf("    %s\n", qPrintable(slow));
+    std::printf("%-52s %9.2f ms (%d words, %s)\n", "re-flow of the longest drag row, painted", flow.longestRowMs,
+                flow.longestWords, qPrintable(flow.longestScreen));
+    std::printf("%-52s %9.2f ms (%s)\n", "  slowest re-flow of any drag row", flow.slowestMs, qPrintable(flow.slowestRow));
     std::printf("%-52s %9.2f ms (%s)\n", "getting sounds ready, slowest step", sound.readySlowestStepMs,
                 sound.playable ? "an audio device took them" : "no audio device: silent");
     std::printf("%-52s %9.2f ms then %.2f ms\n", "first sound request, then the next", sound.firstMs, sound.secondMs);
