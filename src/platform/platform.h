@@ -17,6 +17,7 @@ struct Platform {
     Desktop& desktop;
     FatalReporter& fatal;
     Session& session;
+    Notices& notices = consoleNotices();
 };
 
 }  // namespace qm

@@ -115,6 +115,34 @@ public:
     QString title, message;
 };
 
+// A message for the user that does not stop the program (a teacher's bank file that is not
+// used, say). The real one shows a message box in front of the window in use and returns
+// at once; the screens go on behind it.
+class Notices {
+public:
+    virtual ~Notices() = default;
+    virtual void notice(const QString& title, const QString& message) = 0;
+};
+
+class RealNotices final : public Notices {
+public:
+    void notice(const QString& title, const QString& message) override;
+};
+
+class RecordingNotices final : public Notices {
+public:
+    void notice(const QString& title, const QString& message) override { shown.append({title, message}); }
+    QList<std::pair<QString, QString>> shown;
+};
+
+// Writes the message to the standard error stream only: for a program that brings no
+// notices of its own.
+class ConsoleNotices final : public Notices {
+public:
+    void notice(const QString& title, const QString& message) override;
+};
+Notices& consoleNotices();
+
 // Ends the run: "Exit" and the window system's close control both come here.
 class Session {
 public:
