@@ -133,5 +133,11 @@ int main(int argc, char** argv) {
         }
     });
     flow.start();
+    // Once the title screen is up, the sounds are made ready while nothing else happens.
+    QTimer::singleShot(300, [&sound] {
+        sound.prepare({QStringLiteral("wav\\click.wav"), QStringLiteral("wav\\cash.wav"),
+                       QStringLiteral("wav\\boink.wav"), QStringLiteral("wav\\beep.wav"),
+                       QStringLiteral("wav\\whizz.wav"), QStringLiteral("wav\\typekey.wav")});
+    });
     return app.exec();
 }

@@ -489,6 +489,25 @@ private slots:
         shipped.play(QStringLiteral("wav\\cash.wav"));
         QCOMPARE(shipped.soundsLoaded(), 2);
     }
+
+    void soundsAreReadBeforeTheyAreAskedFor() {
+        // Getting ready happens in steps on the event loop, never inside the call.
+        const QStringList files{QStringLiteral("wav\\click.wav"), QStringLiteral("wav\\cash.wav"),
+                                QStringLiteral("wav\\missing.wav"), QStringLiteral("wav\\beep.wav")};
+        RealSoundPlayer player(assetsFolder());
+        player.prepare(files);
+        QCOMPARE(player.soundsLoaded(), 0);
+        QTRY_COMPARE(player.soundsLoaded(), 4);
+        QVERIFY(!player.playable(files[2]));  // a missing file is remembered as silent
+        player.play(files[1]);  // already read: nothing new is loaded
+        player.play(files[2]);
+        QCOMPARE(player.soundsLoaded(), 4);
+        // A player closed before its steps have run leaves nothing behind to run.
+        auto early = std::make_unique<RealSoundPlayer>(assetsFolder());
+        early->prepare(files);
+        early.reset();
+        QCoreApplication::processEvents();
+    }
 };
 
 QTEST_MAIN(PlatformTest)

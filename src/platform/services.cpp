@@ -12,6 +12,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QMediaDevices>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 #include <cstdio>
@@ -28,7 +29,7 @@ struct RealSoundPlayer::Sound {
     std::unique_ptr<QAudioSink> sink;
 };
 
-RealSoundPlayer::RealSoundPlayer(QString root) : root_(std::move(root)) {}
+RealSoundPlayer::RealSoundPlayer(QString root) : root_(std::move(root)), guard_(std::make_unique<QObject>()) {}
 
 RealSoundPlayer::~RealSoundPlayer() {
     for (Sound* s : std::as_const(sounds_)) {
@@ -54,6 +55,17 @@ RealSoundPlayer::Sound* RealSoundPlayer::sound(const QString& programPath) {
     s->buffer.setData(s->wav->samples);
     s->sink = std::make_unique<QAudioSink>(device, s->wav->format());
     return s;
+}
+
+void RealSoundPlayer::prepare(const QStringList& programPaths) {
+    // First the output device (the audio back end connects to the sound server here),
+    // then one file a turn; each step is short, and nothing waits on them.
+    QObject* guard = guard_.get();  // the steps die with the player
+    QTimer::singleShot(0, guard, [this, guard, programPaths] {
+        (void)QMediaDevices::defaultAudioOutput();
+        for (int i = 0; i < programPaths.size(); ++i)
+            QTimer::singleShot(i + 1, guard, [this, path = programPaths[i]] { (void)sound(path); });
+    });
 }
 
 bool RealSoundPlayer::playable(const QString& programPath) const {

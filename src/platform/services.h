@@ -4,6 +4,7 @@
 // the end of the program. Each has a real implementation and one that tests drive.
 
 #include <QHash>
+#include <QObject>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -33,12 +34,17 @@ public:
     int soundsLoaded() const { return int(sounds_.size()); }
     // Whether a file could be played at all (it was read and a device takes its format).
     bool playable(const QString& programPath) const;
+    // Gets the audio output ready and reads the given files before any is asked for, one
+    // step per turn of the event loop, so that the first sound a pupil hears never holds
+    // up the screen.
+    void prepare(const QStringList& programPaths);
 
 private:
     struct Sound;
     Sound* sound(const QString& programPath);
     QString root_;
     QHash<QString, Sound*> sounds_;
+    std::unique_ptr<QObject> guard_;
 };
 
 class RecordingSoundPlayer final : public SoundPlayer {

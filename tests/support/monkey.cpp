@@ -201,6 +201,17 @@ void Monkey::bringMenuForward() {
     QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, c ? pointIn(*c) : anywhere(*menu));
 }
 
+// The two screens no menu lists are opened over the menu their exit button returns to,
+// as a teacher would open them from the catalogue.
+void Monkey::openUnlistedScreen(Form& front) {
+    const QString screen = front.Name() == QLatin1String("menu5")   ? QStringLiteral("hyphen")
+                           : front.Name() == QLatin1String("menu1") ? QStringLiteral("punc1")
+                                                                     : QString();
+    if (screen.isEmpty()) return;
+    ++findings_.kinds[QStringLiteral("unlisted screen opened")];
+    rig_->flow->show(screen);
+}
+
 void Monkey::passTime() {
     const int band = int(random_.bounded(10));
     const int ms = band < 4 ? random_.bounded(1, 20) : band < 7 ? random_.bounded(20, 300)
@@ -235,8 +246,10 @@ void Monkey::step() {
             dragSomething(*front);
         } else if (what < 97) {
             passTime();
-        } else if (what < 99) {
+        } else if (what < 98) {
             bringMenuForward();
+        } else if (what < 99) {
+            openUnlistedScreen(*front);
         } else if (random_.bounded(4) == 0) {
             ++findings_.kinds[QStringLiteral("window closed")];
             front->close();

@@ -50,6 +50,7 @@ private:
     void clickSomething(Form& front);
     void dragSomething(Form& front);
     void bringMenuForward();
+    void openUnlistedScreen(Form& front);
     void passTime();
     Control* pickControl(Form& front, bool preferTiles);
     QPoint pointIn(const Control& c);
