@@ -97,8 +97,7 @@ int main(int argc, char** argv) {
     qm::RealDesktop desktop;
     qm::RealFatalReporter fatal;
     qm::RealSession session;
-    qm::RealNotices notices;
-    qm::Module1 module1({clock, random, sound, pictures, web, desktop, fatal, session, notices});
+    qm::Module1 module1({clock, random, sound, pictures, web, desktop, fatal, session});
     // A teacher's bank files: each one that passes its checks replaces its screen's own rows.
     module1.teacherBanks =
         qm::loadTeacherBanks(qm::topicCatalogue(), qm::chosenBankFolders(banks.banks, qm::standardBankFolders()));

@@ -80,7 +80,7 @@ void ExerciseScreen::tellOfUnusedBank() {
     const auto teacher = m.teacherBanks.find(entry_.name);
     if (teacher == m.teacherBanks.end() || teacher->second.usable() || teacher->second.told) return;
     teacher->second.told = true;
-    m.platform.notices.notice(
+    m.platform.fatal.warn(
         QStringLiteral("Bank file not used"),
         QStringLiteral("The bank file %1 is not used.\n\n%2\n\n\"%3\" plays its own questions instead.")
             .arg(teacher->second.file, teacher->second.problem, entry_.title));

@@ -17,7 +17,6 @@ struct Platform {
     Desktop& desktop;
     FatalReporter& fatal;
     Session& session;
-    Notices& notices = consoleNotices();
 };
 
 }  // namespace qm

@@ -118,24 +118,13 @@ void RecordingFatalReporter::fail(const QString& t, const QString& m) {
     throw FatalErrorRaised(m.toStdString());
 }
 
-void RealNotices::notice(const QString& title, const QString& message) {
+void RealFatalReporter::warn(const QString& title, const QString& message) {
     std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(message));
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
-    // In front of the window in use, without holding up the program: the box goes when
-    // it is closed, or with that window.
     auto* box = new QMessageBox(QMessageBox::Warning, title, message, QMessageBox::Ok, QApplication::activeWindow());
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();
-}
-
-void ConsoleNotices::notice(const QString& title, const QString& message) {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(message));
-}
-
-Notices& consoleNotices() {
-    static ConsoleNotices notices;
-    return notices;
 }
 
 void RealSession::end() {

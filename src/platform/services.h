@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 
 namespace qm {
@@ -108,46 +109,24 @@ public:
     virtual ~FatalReporter() = default;
     // Shows the message and ends the program with a non-zero status; never returns.
     [[noreturn]] virtual void fail(const QString& title, const QString& message) = 0;
+    // Shows a message the program goes on past (a teacher's bank file that is not used):
+    // a box in front of the window in use, which does not hold up the screens behind it.
+    virtual void warn(const QString& title, const QString& message) = 0;
 };
 
 class RealFatalReporter final : public FatalReporter {
 public:
     [[noreturn]] void fail(const QString& title, const QString& message) override;
+    void warn(const QString& title, const QString& message) override;
 };
 
 class RecordingFatalReporter final : public FatalReporter {
 public:
     [[noreturn]] void fail(const QString& title, const QString& message) override;
+    void warn(const QString& t, const QString& m) override { warnings.append({t, m}); }
     QString title, message;
+    QList<std::pair<QString, QString>> warnings;  // title and message of each warning shown
 };
-
-// A message for the user that does not stop the program (a teacher's bank file that is not
-// used, say). The real one shows a message box in front of the window in use and returns
-// at once; the screens go on behind it.
-class Notices {
-public:
-    virtual ~Notices() = default;
-    virtual void notice(const QString& title, const QString& message) = 0;
-};
-
-class RealNotices final : public Notices {
-public:
-    void notice(const QString& title, const QString& message) override;
-};
-
-class RecordingNotices final : public Notices {
-public:
-    void notice(const QString& title, const QString& message) override { shown.append({title, message}); }
-    QList<std::pair<QString, QString>> shown;
-};
-
-// Writes the message to the standard error stream only: for a program that brings no
-// notices of its own.
-class ConsoleNotices final : public Notices {
-public:
-    void notice(const QString& title, const QString& message) override;
-};
-Notices& consoleNotices();
 
 // Ends the run: "Exit" and the window system's close control both come here.
 class Session {

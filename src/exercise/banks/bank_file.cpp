@@ -1,21 +1,11 @@
 #include "exercise/banks/bank_file.h"
 
-#include <QStringDecoder>
 
 namespace qm {
 
 namespace {
 
 int lineAt(const QByteArray& bytes, qsizetype offset) { return 1 + int(bytes.left(offset).count('\n')); }
-
-int lineAt(const QString& text, qsizetype offset) {
-    int line = 1;
-    for (qsizetype i = 0; i < offset && i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('\n')) ++line;
-        else if (text[i] == QLatin1Char('\r') && (i + 1 >= text.size() || text[i + 1] != QLatin1Char('\n'))) ++line;
-    }
-    return line;
-}
 
 bool blank(const QStringList& fields) {
     for (const QString& f : fields)
@@ -130,36 +120,23 @@ FileText readBankText(const QByteArray& bytes) {
         out.problems.append({1, QStringLiteral("the file is larger than 1 MiB, too large for a bank")});
         return out;
     }
-    QString text;
-    const bool utf16le = bytes.startsWith("\xFF\xFE");
-    const bool utf16be = bytes.startsWith("\xFE\xFF");
-    if (utf16le || utf16be) {
-        const QByteArray body = bytes.mid(2);
-        QStringDecoder decode(utf16le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
-        text = decode(body);
-        if (decode.hasError() || body.size() % 2 != 0) {
-            out.problems.append({1, QStringLiteral("not UTF-16 text, although it begins as if it were")});
-            return out;
-        }
-        const qsizetype zero = text.indexOf(QChar(0));
-        if (zero >= 0) {
-            out.problems.append({lineAt(text, zero), QStringLiteral("binary: the file holds a zero character, so it is not text")});
-            return out;
-        }
-    } else {
-        const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-        const qsizetype zero = body.indexOf('\0');
-        if (zero >= 0) {
-            out.problems.append({lineAt(body, zero), QStringLiteral("binary: the file holds a zero byte, so it is not text")});
-            return out;
-        }
-        const qsizetype bad = firstInvalidUtf8(body);
-        if (bad >= 0) {
-            out.problems.append({lineAt(body, bad), QStringLiteral("not UTF-8 text: save the file as UTF-8 (Unicode)")});
-            return out;
-        }
-        text = QString::fromUtf8(body);
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        out.problems.append({1, QStringLiteral("the file is saved as UTF-16 (\"Unicode text\"): save it as UTF-8 "
+                                               "tab-separated text")});
+        return out;
     }
+    const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    const qsizetype zero = body.indexOf('\0');
+    if (zero >= 0) {
+        out.problems.append({lineAt(body, zero), QStringLiteral("binary: the file holds a zero byte, so it is not text")});
+        return out;
+    }
+    const qsizetype bad = firstInvalidUtf8(body);
+    if (bad >= 0) {
+        out.problems.append({lineAt(body, bad), QStringLiteral("not UTF-8 text: save the file as UTF-8 (Unicode)")});
+        return out;
+    }
+    const QString text = QString::fromUtf8(body);
     parse(text, out);
     if (out.rows.isEmpty() && out.problems.isEmpty()) out.problems.append({1, QStringLiteral("the file is empty")});
     return out;

@@ -77,18 +77,20 @@ BankOptions parseBankOptions(const QStringList& arguments) {
 QStringList bankFoldersIn(const QStringList& dataFolders) {
     QStringList folders;
     for (const QString& d : dataFolders) {
-        const QString f = QDir(d).filePath(QStringLiteral("banks"));
+        const QString f = QDir::cleanPath(QDir(d).filePath(QStringLiteral("quillmark/banks")));
         if (!folders.contains(f)) folders << f;
     }
     return folders;
 }
 
 QStringList standardBankFolders() {
-    return bankFoldersIn(QStandardPaths::standardLocations(QStandardPaths::AppDataLocation));
+    return bankFoldersIn(QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation));
 }
 
 QStringList chosenBankFolders(const std::optional<QString>& banksOption, const QStringList& standard) {
-    return banksOption ? QStringList{*banksOption} : standard;
+    QStringList folders = standard;
+    if (banksOption) folders.prepend(*banksOption);
+    return folders;
 }
 
 std::map<QString, TeacherBank> loadTeacherBanks(const Catalogue& catalogue, const QStringList& folders) {
@@ -184,7 +186,7 @@ QString bankUsage(const QStringList& standardFolders) {
         "       quillmark --check-banks FOLDER\n"
         "\n"
         "  --classroom            draw every screen as large as the display allows\n"
-        "  --banks FOLDER         play the bank files in FOLDER, and no others\n"
+        "  --banks FOLDER         play the bank files in FOLDER before those of the bank folders\n"
         "  --export-banks FOLDER  write each exercise's own questions into FOLDER, one file\n"
         "                         for each exercise (tenses.tsv, basic.tsv, ...)\n"
         "  --check-banks FOLDER   check the bank files in FOLDER and say what is wrong\n"

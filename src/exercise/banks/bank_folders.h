@@ -17,7 +17,7 @@ namespace qm {
 
 // The options of the command line that concern banks.
 struct BankOptions {
-    std::optional<QString> banks;        // --banks FOLDER: play the files there, and only those
+    std::optional<QString> banks;        // --banks FOLDER: its files win over those of the bank folders
     std::optional<QString> exportTo;     // --export-banks FOLDER
     std::optional<QString> check;        // --check-banks FOLDER
     bool help = false;                   // --help
@@ -25,11 +25,14 @@ struct BankOptions {
 };
 BankOptions parseBankOptions(const QStringList& arguments);
 
-// The bank folders: "banks" below each of the program's data folders, the user's first
-// and then the system-wide ones.
+// The bank folders: "quillmark/banks" below each data folder of the system, the user's
+// first (~/.local/share/quillmark/banks), then the system-wide ones in the order the
+// system lists them (/usr/local/share/quillmark/banks, /usr/share/quillmark/banks), the
+// same "quillmark" folder the installed program keeps its pictures and sounds in.
 QStringList bankFoldersIn(const QStringList& dataFolders);
 QStringList standardBankFolders();
-// The folders a run reads: the one given with --banks alone, else the standard ones.
+// The folders a run reads, in the order they win: the one given with --banks, then the
+// standard ones.
 QStringList chosenBankFolders(const std::optional<QString>& banksOption, const QStringList& standard);
 
 // Reads and checks each screen's file ("tenses.tsv") in the folders; for each screen the

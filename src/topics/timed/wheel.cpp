@@ -150,23 +150,17 @@ QStringList WheelRows::columns() const {
 
 QStringList WheelRows::fieldsOf(const BankImage& bank, int n) const {
     QString mark = entry(bank.question, 3 * n + 1);
-    QString after = entry(bank.question, 3 * n + 2);
-    if (mark.endsWith(QLatin1Char(' '))) {
-        mark.chop(1);
-        if (!d_.markSpaced) after.prepend(QLatin1Char(' '));
-    }
-    return {entry(bank.question, 3 * n), mark, after};
+    if (d_.markSpaced && mark.endsWith(QLatin1Char(' '))) mark.chop(1);
+    return {entry(bank.question, 3 * n), mark, entry(bank.question, 3 * n + 2)};
 }
 
 void WheelRows::append(BankImage& bank, const QStringList& fields, int, BankProblems&) const {
-    QString mark = fields.value(1).trimmed();
+    QString mark = fields.value(1);
     QString after = fields.value(2);
     if (d_.markSpaced) {
+        // The space after the mark is the mark's, whether the file has it there or not.
+        mark = mark.trimmed() + QLatin1Char(' ');
         while (after.startsWith(QLatin1Char(' '))) after.remove(0, 1);
-        mark += QLatin1Char(' ');
-    } else if (after.startsWith(QLatin1Char(' '))) {
-        after.remove(0, 1);
-        mark += QLatin1Char(' ');
     }
     bank.question << fields.value(0) << mark << after;
     ++bank.questions;

@@ -80,9 +80,8 @@ private:
 };
 
 // The row form of the wheel screens: the text before the gap, the missing mark and the
-// text after it. Where the sentence has a space after the mark, the program keeps it with
-// the mark; a file starts the text after the gap with it instead (or leaves it off, on a
-// screen where every mark has one).
+// text after it, each kept exactly as written, spaces included. On a screen where every
+// mark is followed by a space, the mark keeps it and a file leaves it off.
 class WheelRows final : public RowForm {
 public:
     explicit WheelRows(const WheelDesign& d);
