@@ -260,7 +260,7 @@ private slots:
                                               "thirteen fourteen.")};
         }) << QStringLiteral("2: the sentence has 14 words, but the screen has room for 13");
         QTest::newRow("key of another length") << QByteArray("conv") << edited("conv", [](R& r) {
-            r[2][1] += QStringLiteral(" too");
+            r[2][1] = r[2][1].trimmed() + QStringLiteral(" too");
         }) << QStringLiteral("3: the key has");
         QTest::newRow("codes for the wrong words") << QByteArray("noun2") << edited("noun2", [](R& r) {
             r[4][1] += QStringLiteral(" 1");

@@ -148,8 +148,7 @@ QByteArray writeBankText(const QList<QStringList>& rows) {
         QStringList fields;
         for (const QString& f : row) {
             const bool quote = f.contains(QLatin1Char('\t')) || f.contains(QLatin1Char('"')) ||
-                               f.contains(QLatin1Char('\n')) || f.contains(QLatin1Char('\r')) ||
-                               f.startsWith(QLatin1Char(' ')) || f.endsWith(QLatin1Char(' '));
+                               f.contains(QLatin1Char('\n')) || f.contains(QLatin1Char('\r'));
             fields << (quote ? QLatin1Char('"') + QString(f).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"') : f);
         }
         text += fields.join(QLatin1Char('\t')) + QStringLiteral("\r\n");

@@ -1,8 +1,8 @@
 #pragma once
 // The text files a teacher's banks are kept in: UTF-8, one row a line, fields separated
 // by tabs, as a spreadsheet saves "tab-separated text". A field that holds a tab, a
-// quote mark or a line break, or that begins or ends with a space, is written in quote
-// marks with its own quote marks doubled, and read back the same way; every other field is
+// quote mark or a line break is written in quote marks with its own quote marks doubled,
+// and read back the same way; every other field is
 // kept exactly as written, spaces at its ends included. A byte-order mark and Windows
 // line ends are accepted. A file over 1 MiB, one with a zero byte (binary, or UTF-16 as
 // some spreadsheets save "Unicode text") or one that is not well-formed UTF-8 is refused

@@ -137,8 +137,6 @@ QString wordRowFromField(const QString& field) {
     return row.isEmpty() ? row : row + QLatin1Char(' ');
 }
 
-QString fieldFromWordRow(const QString& row) { return row.endsWith(QLatin1Char(' ')) ? row.chopped(1) : row; }
-
 std::optional<QString> wordRowFault(const QString& row) {
     if (row.trimmed().isEmpty()) return QStringLiteral("is empty");
     if (!row.endsWith(QLatin1Char(' ')) || row.endsWith(QStringLiteral("  ")))

@@ -79,10 +79,10 @@ QByteArray exportBank(const RowForm& form, const BankImage& bank);
 QString entry(const QStringList& table, int i);
 int keyAt(const QList<int>& keys, int i);
 
-// A text kept as a row of words, each followed by one space: a file gives it without the
-// last space (spreadsheets do not keep it) and with spaces at its ends dropped.
+// A text kept as a row of words, each followed by one space, from a file's field: the
+// export writes it as it is, last space included, and a field typed without that space
+// (or with spaces at its ends) gets just the one.
 QString wordRowFromField(const QString& field);
-QString fieldFromWordRow(const QString& row);
 // What is wrong with a row of words, or nothing: it must end with one space, with no
 // space before its first word and no two spaces together (an empty word).
 std::optional<QString> wordRowFault(const QString& row);

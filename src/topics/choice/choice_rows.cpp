@@ -342,10 +342,7 @@ QStringList CountingRows::columns() const {
 }
 
 QStringList CountingRows::fieldsOf(const BankImage& bank, int n) const {
-    const auto withoutRun = [&](const QString& text) {
-        return !b_.run.isEmpty() && text.endsWith(b_.run) ? text.chopped(b_.run.size()) : text;
-    };
-    return {withoutRun(entry(bank.question, n)), QString::number(keyAt(bank.keys, n)), withoutRun(entry(bank.answer, n))};
+    return {entry(bank.question, n), QString::number(keyAt(bank.keys, n)), entry(bank.answer, n)};
 }
 
 void CountingRows::append(BankImage& bank, const QStringList& fields, int line, BankProblems& problems) const {

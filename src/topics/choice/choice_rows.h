@@ -90,7 +90,8 @@ private:
 };
 
 // A sentence with marks taken out, how many, and the sentence with them put back. Some
-// screens keep a run of spaces at the end of both sentences; a file leaves it off.
+// screens keep a run of spaces at the end of both sentences, which a field typed without
+// it gets back.
 struct CountingBank {
     QString keyColumn;
     QString run;

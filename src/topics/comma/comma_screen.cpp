@@ -205,7 +205,7 @@ QStringList CommaRows::columns() const {
 }
 
 QStringList CommaRows::fieldsOf(const BankImage& bank, int n) const {
-    return {fieldFromWordRow(entry(bank.question, n)), fieldFromWordRow(entry(bank.answer, n))};
+    return {entry(bank.question, n), entry(bank.answer, n)};
 }
 
 void CommaRows::append(BankImage& bank, const QStringList& fields, int, BankProblems&) const {

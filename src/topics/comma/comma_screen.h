@@ -62,7 +62,7 @@ private:
 };
 
 // The row form of the comma screens: the sentence without its commas and with them, word
-// for word (a file leaves off the space after the last word), at most 15 words within
+// for word (a field typed without the space after the last word gets it), at most 15 words within
 // three lines above the answer boxes.
 class CommaRows final : public RowForm {
 public:

@@ -46,13 +46,13 @@ QString DragRows::codeFromField(const QString& field) {
 }
 
 QStringList DragRows::fieldsOf(const BankImage& bank, int n) const {
-    const QString sentence = fieldFromWordRow(entry(bank.question, n));
+    const QString sentence = entry(bank.question, n);
     switch (b_.key) {
-    case DragKey::Dustbin: return {sentence, fieldFromWordRow(entry(bank.answer, n))};
+    case DragKey::Dustbin: return {sentence, entry(bank.answer, n)};
     case DragKey::TwoMarked:
-        return {sentence, fieldFromWordRow(entry(bank.answer, n)), entry(bank.extra, n)};
+        return {sentence, entry(bank.answer, n), entry(bank.extra, n)};
     case DragKey::Agreement:
-        return {sentence, fieldFromWordRow(entry(bank.answer, n)),
+        return {sentence, entry(bank.answer, n),
                 kJudgements[entry(bank.extra, n) == kCorrect ? 0 : 1]};
     case DragKey::Code: return {sentence, spacedCode(entry(bank.code, n))};
     }

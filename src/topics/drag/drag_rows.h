@@ -1,6 +1,6 @@
 #pragma once
 // The row form of the word-drag screens: a sentence of word tiles, each word followed by
-// one space (a file leaves the last space off), with its key row, its corrected sentence
+// one space (a field typed without the last space gets it), with its key row, its corrected sentence
 // or its codes, checked against the screen's word slots and the width of its lines.
 
 #include "topics/drag/word_drag.h"

@@ -228,7 +228,7 @@ Form* makePunc2(Module1& m, const ScreenEntry& e) { return new Punc2Screen(m, e)
 namespace {
 
 // The sentence with a mark left out, the sentence with it, and the mark, one of the boxes.
-// Both sentences end with a space, which a file leaves off.
+// Both sentences end with a space, which a field typed without it gets.
 class Punc2Rows final : public RowForm {
 public:
     Punc2Rows() {
@@ -246,7 +246,7 @@ public:
     const BankImage& builtIn() const override { return builtIn_; }
     Footprint footprint() const override { return {1, 1, 0, 1, 0}; }
     QStringList fieldsOf(const BankImage& bank, int n) const override {
-        return {fieldFromWordRow(entry(bank.question, n)), fieldFromWordRow(entry(bank.answer, n)), entry(bank.code, n)};
+        return {entry(bank.question, n), entry(bank.answer, n), entry(bank.code, n)};
     }
     void append(BankImage& bank, const QStringList& fields, int, BankProblems&) const override {
         bank.question << wordRowFromField(fields.value(0));

@@ -213,7 +213,7 @@ QStringList SwapRows::columns() const {
 }
 
 QStringList SwapRows::fieldsOf(const BankImage& bank, int n) const {
-    QStringList f{fieldFromWordRow(entry(bank.question, n)), fieldFromWordRow(entry(bank.answer, n))};
+    QStringList f{entry(bank.question, n), entry(bank.answer, n)};
     for (int k = 0; k < d_.candidatesPerRow; ++k) f << entry(bank.extra, d_.candidatesPerRow * n + k);
     return f;
 }

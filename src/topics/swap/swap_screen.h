@@ -79,7 +79,7 @@ private:
 };
 
 // The row form of the find-and-swap screens: the sentence and the swapped sentence as rows
-// of words (a file leaves off the space after the last word), the right word and the
+// of words (a field typed without the space after the last word gets it), the right word and the
 // wrong ones.
 class SwapRows final : public RowForm {
 public:
