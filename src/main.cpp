@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
 #include <QMessageBox>
 #include <QSet>
 #include <QTimer>
 #include <cstdio>
 
 #include "controls/accessibility.h"
+#include "exercise/banks/bank_folders.h"
 #include "controls/fonts.h"
 #include "controls/form.h"
 #include "platform/classroom.h"
@@ -48,12 +51,32 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The one option: "--classroom" draws every screen as large as the display allows.
-    const double scale = qm::classroomRequested(argc, argv) ? qm::prepareClassroomDisplay(argc, argv) : 1.0;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const qm::BankOptions banks = qm::parseBankOptions(arguments);
+    QCoreApplication::setApplicationName(QStringLiteral("Quillmark"));
+    if (!banks.error.isEmpty() || banks.help) {
+        if (!banks.error.isEmpty()) std::fprintf(stderr, "quillmark: %s\n\n", qPrintable(banks.error));
+        std::fprintf(banks.help ? stdout : stderr, "%s", qPrintable(qm::bankUsage(qm::standardBankFolders())));
+        return banks.help && banks.error.isEmpty() ? 0 : 2;
+    }
+    // Exporting and checking banks open no window: they measure texts at the real fonts
+    // without a display, and end with their status.
+    const bool bankCommand = banks.exportTo || banks.check;
+    if (bankCommand && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    // "--classroom" draws every screen as large as the display allows.
+    const double scale =
+        !bankCommand && qm::classroomRequested(argc, argv) ? qm::prepareClassroomDisplay(argc, argv) : 1.0;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
     QApplication::setQuitOnLastWindowClosed(false);
     qm::installFonts();
+    if (bankCommand) {
+        QTextStream out(stdout);
+        return banks.check ? qm::checkBankFolder(qm::topicCatalogue(), *banks.check, out)
+                           : qm::exportBankFiles(qm::topicCatalogue(), *banks.exportTo, out);
+    }
     qm::installAccessibility();
 
     const QString folder = qm::findWorkingFolder(
@@ -75,6 +98,19 @@ int main(int argc, char** argv) {
     qm::RealFatalReporter fatal;
     qm::RealSession session;
     qm::Module1 module1({clock, random, sound, pictures, web, desktop, fatal, session});
+    // A teacher's bank files: each one that passes its checks replaces its screen's own rows.
+    module1.teacherBanks =
+        qm::loadTeacherBanks(qm::topicCatalogue(), qm::chosenBankFolders(banks.banks, qm::standardBankFolders()));
+    if (banks.banks && !QFileInfo(*banks.banks).isDir())
+        std::fprintf(stderr, "quillmark: %s: no such folder; every exercise plays its own questions\n",
+                     qPrintable(*banks.banks));
+    for (const auto& [name, bank] : module1.teacherBanks) {
+        if (!bank.usable())
+            std::fprintf(stderr, "quillmark: bank %s not used: %s\n", qPrintable(bank.file), qPrintable(bank.problem));
+        else if (qEnvironmentVariableIsSet("QUILLMARK_TRACE"))
+            std::fprintf(stderr, "quillmark: bank %s: %d rows from %s\n", qPrintable(name), bank.rows.questions,
+                         qPrintable(bank.file));
+    }
     qm::ScreenFlow flow(module1, qm::topicCatalogue());
     PaintTrace paintTrace;
     if (qEnvironmentVariableIsSet("QUILLMARK_TRACE")) {

@@ -224,29 +224,21 @@ void Label::setFontBold(bool bold) {
 
 void Label::refit() {
     if (!autoSize_) return;
-    const QFontMetricsF fm(makeFont(font_));
-    const double frame = border_ == Border::FixedSingle ? 2 : 0;
+    const bool bordered = border_ == Border::FixedSingle;
     if (!wordWrap_) {
-        const double w = std::ceil(fm.horizontalAdvance(caption_)) + frame;
-        const double h = std::ceil(fm.height()) + frame;
-        Move(Left(), Top(), pixelsToTwips(w), pixelsToTwips(h));
+        const QFontMetricsF fm(makeFont(font_));
+        const double h = std::ceil(fm.height()) + (bordered ? 2 : 0);
+        Move(Left(), Top(), textWidthTwips(font_, caption_, bordered), pixelsToTwips(h));
     } else {
-        Move(Left(), Top(), Width(), textHeightTwips() + pixelsToTwips(frame));
+        Move(Left(), Top(), Width(), textHeightTwips() + pixelsToTwips(bordered ? 2 : 0));
     }
 }
 
 double Label::textHeightTwips() const {
-    const QFontMetricsF fm(makeFont(font_));
-    const double frame = border_ == Border::FixedSingle ? 2 : 0;
-    const double w = std::max(1.0, twipsToPixels(Width()) - frame);
-    const QRectF r = fm.boundingRect(QRectF(0, 0, w, 1e6), Qt::TextWordWrap, caption_);
-    return pixelsToTwips(std::ceil(std::max(r.height(), fm.height())));
+    return wrapText(font_, Width(), caption_, border_ == Border::FixedSingle).heightTwips;
 }
 
-int Label::linesNeeded() const {
-    const QFontMetricsF fm(makeFont(font_));
-    return int(std::lround(textHeightTwips() / pixelsToTwips(std::ceil(fm.lineSpacing()))));
-}
+int Label::linesNeeded() const { return wrapText(font_, Width(), caption_, border_ == Border::FixedSingle).lines; }
 
 void Label::paintEvent(QPaintEvent*) {
     QPainter p(this);

@@ -1,7 +1,11 @@
 #include "controls/fonts.h"
 
+#include "controls/units.h"
+
 #include <QFile>
+#include <QFontMetricsF>
 #include <QFontDatabase>
+#include <algorithm>
 #include <cmath>
 
 namespace qm {
@@ -47,6 +51,20 @@ QFont makeFont(const FontSpec& look) {
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
     return font;
+}
+
+double textWidthTwips(const FontSpec& look, const QString& text, bool bordered) {
+    const QFontMetricsF fm(makeFont(look));
+    return pixelsToTwips(std::ceil(fm.horizontalAdvance(text)) + (bordered ? 2 : 0));
+}
+
+WrappedText wrapText(const FontSpec& look, double widthTwips, const QString& text, bool bordered) {
+    const QFontMetricsF fm(makeFont(look));
+    const double w = std::max(1.0, twipsToPixels(widthTwips) - (bordered ? 2.0 : 0.0));
+    const QRectF r = fm.boundingRect(QRectF(0, 0, w, 1e6), Qt::TextWordWrap, text);
+    const double height = pixelsToTwips(std::ceil(std::max(r.height(), fm.height())));
+    const int lines = int(std::lround(height / pixelsToTwips(std::ceil(fm.lineSpacing()))));
+    return {height, lines, r.width() > w};
 }
 
 }  // namespace qm

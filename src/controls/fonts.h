@@ -25,4 +25,17 @@ QFont makeFont(const FontSpec& look);
 // Pixel size of a point size at 96 dpi.
 int pointsToPixels(double points);
 
+// How a text sits in a label, as the labels measure themselves. The width of a label that
+// sizes itself to its text on one line (a border adds a pixel on each side), in twips.
+double textWidthTwips(const FontSpec& look, const QString& text, bool bordered = false);
+
+// A text wrapped at the width of a label (twips): the height its lines need, how many
+// lines that is, and whether some word is wider than the label on its own.
+struct WrappedText {
+    double heightTwips;
+    int lines;
+    bool wordTooWide;
+};
+WrappedText wrapText(const FontSpec& look, double widthTwips, const QString& text, bool bordered = false);
+
 }  // namespace qm

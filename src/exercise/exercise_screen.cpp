@@ -1,5 +1,6 @@
 #include "exercise/exercise_screen.h"
 
+#include "exercise/banks/row_form.h"
 #include "exercise/rules.h"
 #include "shell/flow.h"
 
@@ -19,10 +20,18 @@ PictureButton* frameButton(ExerciseScreen& s, const char* name, const char* face
     return b;
 }
 
+// The rows a screen plays: a teacher's that passed every check, else its own.
+const BankImage& rowsFor(const Module1& m, const ScreenEntry& entry) {
+    static const BankImage none;
+    const auto teacher = m.teacherBanks.find(entry.name);
+    if (teacher != m.teacherBanks.end() && teacher->second.usable()) return teacher->second.rows;
+    return entry.rows ? entry.rows->builtIn() : none;
+}
+
 }  // namespace
 
 ExerciseScreen::ExerciseScreen(Module1& m, const ScreenEntry& entry)
-    : Form(entry.name, m.platform.clock), m(m), entry_(entry) {
+    : Form(entry.name, m.platform.clock), m(m), entry_(entry), bank_(&rowsFor(m, entry)) {
     setCaption(entry.title);
     setBackColor(entry.background);
 
@@ -65,8 +74,21 @@ void ExerciseScreen::Form_Load() {
     afterLoad();
 }
 
+void ExerciseScreen::writeBank() { m.writeBank(*bank_); }
+
+void ExerciseScreen::tellOfUnusedBank() {
+    const auto teacher = m.teacherBanks.find(entry_.name);
+    if (teacher == m.teacherBanks.end() || teacher->second.usable() || teacher->second.told) return;
+    teacher->second.told = true;
+    m.platform.fatal.warn(
+        QStringLiteral("Bank file not used"),
+        QStringLiteral("The bank file %1 is not used.\n\n%2\n\n\"%3\" plays its own questions instead.")
+            .arg(teacher->second.file, teacher->second.problem, entry_.title));
+}
+
 void ExerciseScreen::Timer1_Timer() {
     writeBank();
+    tellOfUnusedBank();
     if (firstQuestionThroughNext()) {
         Timer1->setEnabled(false);
         cmdgo_Click();

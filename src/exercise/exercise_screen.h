@@ -24,6 +24,9 @@ public:
     void tmrcross_Timer();
 
     const ScreenEntry& entry() const { return entry_; }
+    // The rows this screen plays: its own bank, or a teacher's bank file that passed
+    // every check.
+    const BankImage& bank() const { return *bank_; }
     // The "Correct"/"Wrong" caption of this screen.
     Label* feedbackCaption() const { return feedback_; }
 
@@ -38,9 +41,9 @@ protected:
     // Steps some families take after Timer1 is enabled.
     virtual void afterLoad() {}
     // Writes the bank rows into the program-wide tables.
-    virtual void writeBank() {}
+    virtual void writeBank();
     // The number of questions the draw chooses from.
-    virtual int bankSize() const { return 0; }
+    virtual int bankSize() const { return bank_->questions; }
     // Shows the first question after the fill: the choice families call ShowNextQuestion,
     // the families whose next button resets more state go through cmdgo_Click.
     virtual bool firstQuestionThroughNext() const { return false; }
@@ -66,7 +69,12 @@ protected:
     Module1& m;
 
 private:
+    // A teacher's bank file for this screen that did not pass its checks is named once,
+    // the first time the screen opens.
+    void tellOfUnusedBank();
+
     const ScreenEntry& entry_;
+    const BankImage* bank_;
     Label* feedback_ = nullptr;
 };
 

@@ -118,6 +118,15 @@ void RecordingFatalReporter::fail(const QString& t, const QString& m) {
     throw FatalErrorRaised(m.toStdString());
 }
 
+void RealFatalReporter::warn(const QString& title, const QString& message) {
+    std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(message));
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+    auto* box = new QMessageBox(QMessageBox::Warning, title, message, QMessageBox::Ok, QApplication::activeWindow());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
 void RealSession::end() {
     for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
     QCoreApplication::exit(0);

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 
 namespace qm {
@@ -108,17 +109,23 @@ public:
     virtual ~FatalReporter() = default;
     // Shows the message and ends the program with a non-zero status; never returns.
     [[noreturn]] virtual void fail(const QString& title, const QString& message) = 0;
+    // Shows a message the program goes on past (a teacher's bank file that is not used):
+    // a box in front of the window in use, which does not hold up the screens behind it.
+    virtual void warn(const QString& title, const QString& message) = 0;
 };
 
 class RealFatalReporter final : public FatalReporter {
 public:
     [[noreturn]] void fail(const QString& title, const QString& message) override;
+    void warn(const QString& title, const QString& message) override;
 };
 
 class RecordingFatalReporter final : public FatalReporter {
 public:
     [[noreturn]] void fail(const QString& title, const QString& message) override;
+    void warn(const QString& t, const QString& m) override { warnings.append({t, m}); }
     QString title, message;
+    QList<std::pair<QString, QString>> warnings;  // title and message of each warning shown
 };
 
 // Ends the run: "Exit" and the window system's close control both come here.

@@ -11,6 +11,7 @@ namespace qm {
 
 class Form;
 class Module1;
+class RowForm;  // exercise/banks: how a screen's bank rows read in a teacher's file
 
 // How a screen picks its next row.
 enum class Draw {
@@ -34,6 +35,9 @@ struct ScreenEntry {
     bool nextHiddenAtFirst;
     bool answerButtonShown;
     ScreenFactory factory;
+    // The form of the screen's bank rows, with its built-in rows and the screen's limits;
+    // none for a screen without a bank.
+    const RowForm* rows = nullptr;
 
     QString menuName() const { return QStringLiteral("menu%1").arg(menu); }
 };

@@ -16,6 +16,17 @@ const QColor kPrepareBack(49, 135, 214);
 
 }  // namespace
 
+void Module1::writeBank(const BankImage& bank) {
+    const auto copy = [](const QStringList& from, auto& table) {
+        for (int i = 0; i < int(from.size()) && i < int(table.size()); ++i) table[size_t(i)] = from[i];
+    };
+    copy(bank.question, QuestionBank);
+    copy(bank.answer, AnswerBank);
+    copy(bank.extra, ExtraBank);
+    copy(bank.code, CodeBank);
+    for (int i = 0; i < int(bank.keys.size()) && i < int(AnswerKey.size()); ++i) AnswerKey[size_t(i)] = bank.keys[i];
+}
+
 void Module1::PrepareScreen(Form& screen) {
     screen.setBackColor(kPrepareBack);
     screen.setIcon(QIcon());

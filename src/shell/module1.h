@@ -4,9 +4,11 @@
 
 #include <QString>
 #include <array>
+#include <map>
 #include <optional>
 
 #include "platform/platform.h"
+#include "shell/bank_image.h"
 
 namespace qm {
 
@@ -38,6 +40,12 @@ public:
     std::array<QString, 201> ExtraBank;
     std::array<QString, 201> CodeBank;
     std::array<VInt, 101> AnswerKey;
+
+    // A teacher's bank files for this run, by screen name (none unless a bank folder has them).
+    std::map<QString, TeacherBank> teacherBanks;
+
+    // Writes a bank into the tables, entry by entry from 0; nothing goes past a table's end.
+    void writeBank(const BankImage& bank);
 
     // Sizes and places a screen as it loads and gives it the shared buttons and pictures.
     void PrepareScreen(Form& screen);

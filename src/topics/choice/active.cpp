@@ -1,5 +1,6 @@
 // Is the verb of the sentence active or passive?
 
+#include "topics/choice/choice_rows.h"
 #include "topics/choice/classify.h"
 #include "topics/choice/screens.h"
 
@@ -64,5 +65,10 @@ const ClassifyDesign& design() {
 }  // namespace
 
 Form* makeActive(Module1& m, const ScreenEntry& e) { return new ClassifyScreen(m, e, design()); }
+
+const RowForm& activeRows() {
+    static const ClassifyRows rows(design());
+    return rows;
+}
 
 }  // namespace qm

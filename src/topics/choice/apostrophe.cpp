@@ -1,5 +1,6 @@
 // Does the apostrophe show possession or a contraction?
 
+#include "topics/choice/choice_rows.h"
 #include "topics/choice/classify.h"
 #include "topics/choice/screens.h"
 
@@ -66,5 +67,10 @@ const ClassifyDesign& design() {
 }  // namespace
 
 Form* makeApostrophe(Module1& m, const ScreenEntry& e) { return new ClassifyScreen(m, e, design()); }
+
+const RowForm& apostropheRows() {
+    static const ClassifyRows rows(design());
+    return rows;
+}
 
 }  // namespace qm

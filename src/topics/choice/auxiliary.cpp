@@ -3,6 +3,7 @@
 
 #include <iterator>
 
+#include "topics/choice/choice_rows.h"
 #include "topics/choice/options_screen.h"
 #include "topics/choice/screens.h"
 
@@ -63,6 +64,7 @@ const ShuffledDesign& design() {
         .feedbackPlace = {0, 2760, 10095, 1215},
         .feedbackPoints = 48,
         .bank = kBank,
+        .columns = {QStringLiteral("sentence with a gap ____"), QStringLiteral("right word"), QStringLiteral("wrong word 1"), QStringLiteral("wrong word 2"), QStringLiteral("wrong word 3"), QStringLiteral("completed sentence")},
     };
     return d;
 }
@@ -70,5 +72,10 @@ const ShuffledDesign& design() {
 }  // namespace
 
 Form* makeAuxiliary(Module1& m, const ScreenEntry& e) { return new ShuffledScreen(m, e, design()); }
+
+const RowForm& auxiliaryRows() {
+    static const OptionRows rows(shuffledBank(design()));
+    return rows;
+}
 
 }  // namespace qm

@@ -6,7 +6,7 @@ ClassifyScreen::ClassifyScreen(Module1& m, const ScreenEntry& e, const ClassifyD
     : ChoiceScreen(m, e), d_(d) {
     Label2 = addText(*this, QStringLiteral("Label2"), d.instructionPlace, d.instructionPoints, d.instructionColour,
                      d.instruction);
-    Label1 = addText(*this, QStringLiteral("Label1"), d.questionPlace, 36, kYellow, QString(), false);
+    Label1 = addText(*this, QStringLiteral("Label1"), d.questionPlace, kQuestionPoints, kYellow, QString(), false);
     Label4 = addText(*this, QStringLiteral("Label4"), d.promptPlace, 24, kYellow,
                      QStringLiteral("Click on the correct box."), false);
     std::vector<Box> places;
@@ -14,16 +14,7 @@ ClassifyScreen::ClassifyScreen(Module1& m, const ScreenEntry& e, const ClassifyD
     makeBoxes(places, d.boxes, d.boxPoints);
     makeFeedback(d.feedbackPlace, d.feedbackPoints);
     if (d.showsCorrected)
-        Label3 = addText(*this, QStringLiteral("Label3"), {120, 5520, 10755, 1905}, 36, kYellow, QString(), false);
-}
-
-void ClassifyScreen::writeBank() {
-    for (int i = 0; i < int(d_.bank.size()); ++i) {
-        const ClassifyRow& row = d_.bank[i];
-        m.QuestionBank[i] = QString::fromUtf16(row.sentence);
-        m.AnswerKey[i] = row.key;
-        if (row.corrected) m.AnswerBank[i] = QString::fromUtf16(row.corrected);
-    }
+        Label3 = addText(*this, QStringLiteral("Label3"), kCorrectedPlace, kCorrectedPoints, kYellow, QString(), false);
 }
 
 void ClassifyScreen::ShowNextQuestion() {

@@ -42,9 +42,11 @@ public:
     Label* Label4;  // "Click on the correct box."
     Label* Label3 = nullptr;  // the corrected sentence, where there is one
 
+    static constexpr double kQuestionPoints = 36;
+    static constexpr Box kCorrectedPlace{120, 5520, 10755, 1905};
+    static constexpr double kCorrectedPoints = 36;
+
 protected:
-    void writeBank() override;
-    int bankSize() const override { return int(d_.bank.size()); }
     void ShowNextQuestion() override;
     bool isRightBox(int index) const override;
     bool blinks(int index) const override;

@@ -1,6 +1,7 @@
 // Should the sentence's "and" become a full stop or a comma? After an answer the
 // corrected sentence shows. The rows come in pairs that share their first clause.
 
+#include "topics/choice/choice_rows.h"
 #include "topics/choice/classify.h"
 #include "topics/choice/screens.h"
 
@@ -66,5 +67,10 @@ const ClassifyDesign& design() {
 }  // namespace
 
 Form* makeConnections(Module1& m, const ScreenEntry& e) { return new ClassifyScreen(m, e, design()); }
+
+const RowForm& connectionsRows() {
+    static const ClassifyRows rows(design());
+    return rows;
+}
 
 }  // namespace qm

@@ -1,19 +1,20 @@
 #include "topics/choice/counting.h"
 
+#include <iterator>
+
 namespace qm {
 
 namespace {
 
 const QColor kLightCyan(192, 255, 255);
 const double kBoxLefts[] = {1200, 2520, 3840, 5160, 6480, 7800};
+static_assert(std::size(kBoxLefts) == CountingScreen::kBoxes);
 
 }  // namespace
 
-CountingScreen::CountingScreen(Module1& m, const ScreenEntry& e, const QString& instruction,
-                               std::span<const CountRow> bank)
-    : ChoiceScreen(m, e), bank_(bank) {
+CountingScreen::CountingScreen(Module1& m, const ScreenEntry& e, const QString& instruction) : ChoiceScreen(m, e) {
     Label4 = addText(*this, QStringLiteral("Label4"), {600, 0, 8655, 1455}, 26.25, kGreen, instruction);
-    Label1 = addText(*this, QStringLiteral("Label1"), {180, 1800, 9915, 2055}, 27.75, kYellow, QString(), false);
+    Label1 = addText(*this, QStringLiteral("Label1"), kSentencePlace, kTextPoints, kYellow, QString(), false);
     std::vector<Box> places;
     QStringList numbers;
     for (double left : kBoxLefts) {
@@ -22,16 +23,8 @@ CountingScreen::CountingScreen(Module1& m, const ScreenEntry& e, const QString& 
     }
     makeBoxes(places, numbers, 18);
     for (Label* box : Label5) box->Show();  // the numbers are there from the start
-    Label2 = addText(*this, QStringLiteral("Label2"), {120, 5160, 10095, 2775}, 27.75, kLightCyan, QString(), false);
+    Label2 = addText(*this, QStringLiteral("Label2"), kCorrectedPlace, kTextPoints, kLightCyan, QString(), false);
     makeFeedback({120, 7080, 10095, 1215}, 39.75);
-}
-
-void CountingScreen::writeBank() {
-    for (int i = 0; i < int(bank_.size()) && i < int(m.AnswerKey.size()); ++i) {
-        m.QuestionBank[i] = QString::fromUtf16(bank_[i].sentence);
-        m.AnswerKey[i] = bank_[i].count;
-        m.AnswerBank[i] = QString::fromUtf16(bank_[i].corrected);
-    }
 }
 
 void CountingScreen::ShowNextQuestion() {

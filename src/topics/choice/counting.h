@@ -17,24 +17,24 @@ struct CountRow {
 class CountingScreen : public ChoiceScreen {
     Q_OBJECT
 public:
-    CountingScreen(Module1& m, const ScreenEntry& e, const QString& instruction, std::span<const CountRow> bank);
+    CountingScreen(Module1& m, const ScreenEntry& e, const QString& instruction);
 
     Label* Label4;  // the instruction
     Label* Label1;  // the sentence to count in
     Label* Label2;  // the corrected sentence
 
+    static constexpr Box kSentencePlace{180, 1800, 9915, 2055};
+    static constexpr Box kCorrectedPlace{120, 5160, 10095, 2775};
+    static constexpr double kTextPoints = 27.75;
+    static constexpr int kBoxes = 6;
+
 protected:
-    void writeBank() override;
-    int bankSize() const override { return int(bank_.size()); }
     void ShowNextQuestion() override;
     bool isRightBox(int index) const override;
     bool blinks(int index) const override;
     void afterAnswer() override;
     void hideForNext() override;
     void showAnswer() override;
-
-private:
-    std::span<const CountRow> bank_;
 };
 
 }  // namespace qm

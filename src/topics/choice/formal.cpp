@@ -1,5 +1,6 @@
 // Is the language of the sentence formal or informal?
 
+#include "topics/choice/choice_rows.h"
 #include "topics/choice/classify.h"
 #include "topics/choice/screens.h"
 
@@ -68,5 +69,10 @@ const ClassifyDesign& design() {
 }  // namespace
 
 Form* makeFormal(Module1& m, const ScreenEntry& e) { return new ClassifyScreen(m, e, design()); }
+
+const RowForm& formalRows() {
+    static const ClassifyRows rows(design());
+    return rows;
+}
 
 }  // namespace qm

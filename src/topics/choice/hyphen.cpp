@@ -1,6 +1,7 @@
 // Dash or hyphen? Two parts with a blue box between them; the pupil says which mark
 // belongs in its place, and the sentence then shows with the gap filled.
 
+#include "topics/choice/choice_rows.h"
 #include "topics/choice/parts.h"
 #include "topics/choice/screens.h"
 
@@ -41,6 +42,7 @@ const PartsDesign& design() {
         .feedbackPlace = {2760, 5760, 4455, 1215},
         .feedbackPoints = 48,
         .bank = kBank,
+        .gapMarker = true,
     };
     return d;
 }
@@ -80,5 +82,10 @@ protected:
 }  // namespace
 
 Form* makeHyphen(Module1& m, const ScreenEntry& e) { return new HyphenScreen(m, e); }
+
+const RowForm& hyphenRows() {
+    static const PartsRows rows(design());
+    return rows;
+}
 
 }  // namespace qm

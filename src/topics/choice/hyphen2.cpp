@@ -1,6 +1,7 @@
 // How many hyphens are missing from the sentence? Every sentence of this screen ends in a
 // run of four spaces.
 
+#include "topics/choice/choice_rows.h"
 #include "topics/choice/counting.h"
 #include "topics/choice/screens.h"
 
@@ -50,7 +51,12 @@ const CountRow kBank[] = {
 }  // namespace
 
 Form* makeHyphen2(Module1& m, const ScreenEntry& e) {
-    return new CountingScreen(m, e, QStringLiteral("How many hyphens are missing from the following sentence?"), kBank);
+    return new CountingScreen(m, e, QStringLiteral("How many hyphens are missing from the following sentence?"));
+}
+
+const RowForm& hyphen2Rows() {
+    static const CountingRows rows(countingBank(QStringLiteral("hyphens missing"), QStringLiteral("    "), kBank));
+    return rows;
 }
 
 }  // namespace qm

@@ -1,6 +1,7 @@
 // Which part of the sentence is the main clause? The other part is a subordinate clause
 // or a phrase.
 
+#include "topics/choice/choice_rows.h"
 #include "topics/choice/parts.h"
 #include "topics/choice/screens.h"
 
@@ -70,6 +71,7 @@ const PartsDesign& design() {
         .feedbackPlace = {2760, 7560, 4455, 1215},
         .feedbackPoints = 48,
         .bank = kBank,
+        .keyName = QStringLiteral("main clause"),
     };
     return d;
 }
@@ -77,5 +79,10 @@ const PartsDesign& design() {
 }  // namespace
 
 Form* makeMainclause(Module1& m, const ScreenEntry& e) { return new PartsScreen(m, e, design()); }
+
+const RowForm& mainclauseRows() {
+    static const PartsRows rows(design());
+    return rows;
+}
 
 }  // namespace qm

@@ -4,16 +4,8 @@
 
 namespace qm {
 
-OptionScreen::OptionScreen(Module1& m, const ScreenEntry& e, std::span<const char16_t* const> bank,
-                           int rowsPerQuestion, int rightRow)
-    : ChoiceScreen(m, e), G(rowsPerQuestion), bank_(bank), rightRow_(rightRow) {}
-
-void OptionScreen::writeBank() {
-    for (int i = 0; i < int(bank_.size()) && i < int(m.QuestionBank.size()); ++i)
-        m.QuestionBank[i] = QString::fromUtf16(bank_[i]);
-}
-
-int OptionScreen::bankSize() const { return G > 0 ? int(bank_.size()) / G : 0; }
+OptionScreen::OptionScreen(Module1& m, const ScreenEntry& e, int rowsPerQuestion, int rightRow)
+    : ChoiceScreen(m, e), G(rowsPerQuestion), rightRow_(rightRow) {}
 
 QString OptionScreen::row(int n, int k) const {
     const long long i = (long long)G * n + k;
@@ -41,13 +33,13 @@ bool OptionScreen::isRightBox(int index) const {
 // ---------------------------------------------------------------- ShuffledScreen
 
 ShuffledScreen::ShuffledScreen(Module1& m, const ScreenEntry& e, const ShuffledDesign& d)
-    : OptionScreen(m, e, d.bank, d.rowsPerQuestion, d.rightRow), d_(d) {
+    : OptionScreen(m, e, d.rowsPerQuestion, d.rightRow), d_(d) {
     if (!d.instruction.isEmpty())
         Label2 = addText(*this, QStringLiteral("Label2"), d.instructionPlace, d.instructionPoints, kGreen,
                          d.instruction);
     Label4 = addText(*this, QStringLiteral("Label4"), d.promptPlace, d.promptPoints, kYellow, QString(), false);
     if (d.showsCompleted)
-        Label1 = addText(*this, QStringLiteral("Label1"), d.completedPlace, 48, kGreen, QString(), false);
+        Label1 = addText(*this, QStringLiteral("Label1"), d.completedPlace, kCompletedPoints, kGreen, QString(), false);
     std::vector<Box> places;
     for (double left : d.boxLefts) places.push_back({left, d.boxTop, d.boxWidth, d.boxHeight});
     makeBoxes(places, {}, d.boxPoints);

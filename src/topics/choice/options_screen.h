@@ -15,12 +15,9 @@ class OptionScreen : public ChoiceScreen {
     Q_OBJECT
 public:
     // The bank is kept row by row, `rowsPerQuestion` rows to a question.
-    OptionScreen(Module1& m, const ScreenEntry& e, std::span<const char16_t* const> bank, int rowsPerQuestion,
-                 int rightRow);
+    OptionScreen(Module1& m, const ScreenEntry& e, int rowsPerQuestion, int rightRow);
 
 protected:
-    void writeBank() override;
-    int bankSize() const override;
     bool isRightBox(int index) const override;
     bool blinks(int index) const override { return isRightBox(index); }
 
@@ -34,7 +31,6 @@ protected:
     const int G;  // rows to a question
 
 private:
-    std::span<const char16_t* const> bank_;
     const int rightRow_;
 };
 
@@ -56,6 +52,7 @@ struct ShuffledDesign {
     double feedbackPoints;
     int blinkInterval = 250;
     std::span<const char16_t* const> bank;
+    QStringList columns;       // how a bank file names the rows of a question
 };
 
 class ShuffledScreen : public OptionScreen {
@@ -66,6 +63,8 @@ public:
     Label* Label4;            // the gapped sentence or the term
     Label* Label1 = nullptr;  // the completed sentence, where there is one
     Label* Label2 = nullptr;  // the instruction, where there is one
+
+    static constexpr double kCompletedPoints = 48;
 
 protected:
     void ShowNextQuestion() override;
@@ -81,7 +80,12 @@ private:
 class SpeechScreen : public OptionScreen {
     Q_OBJECT
 public:
-    SpeechScreen(Module1& m, const ScreenEntry& e, std::span<const char16_t* const> bank);
+    explicit SpeechScreen(Module1& m, const ScreenEntry& e);
+
+    // The numbered versions: their size and font.
+    static constexpr double kVersionWidth = 9675;
+    static constexpr double kVersionHeight = 945;
+    static FontSpec versionFont() { return {QStringLiteral("Times New Roman"), 27.75, true}; }
 
     Label* Label2;               // "Which form of punctuation is correct?"
     Label* Label4;               // "Click on the correct box."

@@ -2,6 +2,7 @@
 // commas; after an answer the whole sentence shows, correctly punctuated. The phrase is
 // always the middle part.
 
+#include "topics/choice/choice_rows.h"
 #include "topics/choice/parts.h"
 #include "topics/choice/screens.h"
 
@@ -115,6 +116,7 @@ const PartsDesign& design() {
         .feedbackPlace = {2760, 7500, 4455, 1215},
         .feedbackPoints = 48,
         .bank = kBank,
+        .keyName = QStringLiteral("in parenthesis"),
     };
     return d;
 }
@@ -122,5 +124,10 @@ const PartsDesign& design() {
 }  // namespace
 
 Form* makeParenthesis(Module1& m, const ScreenEntry& e) { return new PartsScreen(m, e, design()); }
+
+const RowForm& parenthesisRows() {
+    static const PartsRows rows(design());
+    return rows;
+}
 
 }  // namespace qm

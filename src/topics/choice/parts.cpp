@@ -40,22 +40,6 @@ QStringList PartsScreen::rowsOf(int n) const {
     return rows;
 }
 
-void PartsScreen::writeBank() {
-    for (int n = 0; n < int(d_.bank.size()); ++n) {
-        const PartsRow& row = d_.bank[n];
-        for (int j = 0; j < d_.group; ++j) {
-            const int i = d_.group * n + j;
-            if (i >= int(m.QuestionBank.size())) break;
-            m.QuestionBank[i] = row.rows[j] ? QString::fromUtf16(row.rows[j]) : QString();
-        }
-        storeKeys(n, row);
-    }
-}
-
-void PartsScreen::storeKeys(int n, const PartsRow& row) {
-    if (n < int(m.AnswerKey.size())) m.AnswerKey[n] = row.key;
-}
-
 std::vector<Label*> PartsScreen::partLabels() const {
     std::vector<Label*> labels;
     for (Label* part : Label1) labels.push_back(part);

@@ -46,6 +46,11 @@ struct PartsDesign {
     Box feedbackPlace;
     double feedbackPoints;
     std::span<const PartsRow> bank;
+    // How a bank file names the key: the part asked for ("subordinate clause") on the
+    // screens whose boxes are coloured squares; the box caption on the others.
+    QString keyName{};
+    bool redPart = false;    // the subject/object screen: the red part is keyed as well
+    bool gapMarker = false;  // two parts either side of a marker, not in a flow
 };
 
 class PartsScreen : public ChoiceScreen {
@@ -64,10 +69,6 @@ public:
     static const double kPartPoints;
 
 protected:
-    void writeBank() override;
-    // Stores the keys of question n (one per question, unless the screen keys two things).
-    virtual void storeKeys(int n, const PartsRow& row);
-    int bankSize() const override { return int(d_.bank.size()); }
     void ShowNextQuestion() override;
     bool isRightBox(int index) const override;
     bool blinks(int index) const override { return isRightBox(index); }

@@ -1,5 +1,6 @@
 // How many punctuation marks are missing from the sentence?
 
+#include "topics/choice/choice_rows.h"
 #include "topics/choice/counting.h"
 #include "topics/choice/screens.h"
 
@@ -44,8 +45,13 @@ const CountRow kBank[] = {
 }  // namespace
 
 Form* makePuncnum(Module1& m, const ScreenEntry& e) {
-    return new CountingScreen(
-        m, e, QStringLiteral("How many punctuation marks are missing from the following sentence?"), kBank);
+    return new CountingScreen(m, e,
+                              QStringLiteral("How many punctuation marks are missing from the following sentence?"));
+}
+
+const RowForm& puncnumRows() {
+    static const CountingRows rows(countingBank(QStringLiteral("marks missing"), QString(), kBank));
+    return rows;
 }
 
 }  // namespace qm

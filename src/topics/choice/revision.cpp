@@ -3,6 +3,7 @@
 
 #include <iterator>
 
+#include "topics/choice/choice_rows.h"
 #include "topics/choice/options_screen.h"
 #include "topics/choice/screens.h"
 
@@ -65,6 +66,7 @@ const ShuffledDesign& design() {
         .feedbackPlace = {0, 2760, 10095, 1215},
         .feedbackPoints = 48,
         .bank = kBank,
+        .columns = {QStringLiteral("sentence with a gap ____"), QStringLiteral("wrong word 1"), QStringLiteral("wrong word 2"), QStringLiteral("right word"), QStringLiteral("completed sentence")},
     };
     return d;
 }
@@ -72,5 +74,10 @@ const ShuffledDesign& design() {
 }  // namespace
 
 Form* makeRevision(Module1& m, const ScreenEntry& e) { return new ShuffledScreen(m, e, design()); }
+
+const RowForm& revisionRows() {
+    static const OptionRows rows(shuffledBank(design()));
+    return rows;
+}
 
 }  // namespace qm

@@ -5,6 +5,7 @@ namespace qm {
 
 class Form;
 class Module1;
+class RowForm;
 struct ScreenEntry;
 
 Form* makeTenses(Module1& m, const ScreenEntry& e);
@@ -24,5 +25,24 @@ Form* makeTerminology(Module1& m, const ScreenEntry& e);
 Form* makeSpeech(Module1& m, const ScreenEntry& e);
 Form* makePuncnum(Module1& m, const ScreenEntry& e);
 Form* makeHyphen2(Module1& m, const ScreenEntry& e);
+
+// The row forms of their banks, with their own rows.
+const RowForm& tensesRows();
+const RowForm& activeRows();
+const RowForm& apostropheRows();
+const RowForm& verbformsRows();
+const RowForm& formalRows();
+const RowForm& connectionsRows();
+const RowForm& clauseRows();
+const RowForm& mainclauseRows();
+const RowForm& parenthesisRows();
+const RowForm& sentenceRows();
+const RowForm& hyphenRows();
+const RowForm& auxiliaryRows();
+const RowForm& revisionRows();
+const RowForm& terminologyRows();
+const RowForm& speechRows();
+const RowForm& puncnumRows();
+const RowForm& hyphen2Rows();
 
 }  // namespace qm

@@ -3,6 +3,7 @@
 // answer (0 subject, 1 object). The parts carry their own spaces, so they follow on
 // without a gap and never wrap.
 
+#include "topics/choice/choice_rows.h"
 #include "topics/choice/parts.h"
 #include "topics/choice/screens.h"
 
@@ -71,6 +72,7 @@ const PartsDesign& design() {
         .feedbackPlace = {2760, 6960, 4455, 1215},
         .feedbackPoints = 48,
         .bank = kBank,
+        .redPart = true,
     };
     return d;
 }
@@ -80,12 +82,6 @@ public:
     SentenceScreen(Module1& m, const ScreenEntry& e) : PartsScreen(m, e, design()) {}
 
 protected:
-    void storeKeys(int n, const PartsRow& row) override {
-        if (2 * n + 1 >= int(m.AnswerKey.size())) return;
-        m.AnswerKey[2 * n] = row.key;
-        m.AnswerKey[2 * n + 1] = row.answer;
-    }
-
     // The red part is AnswerKey(2n).
     void markParts(int n) override {
         const VInt red = keyAt(2 * n);
@@ -124,5 +120,10 @@ private:
 }  // namespace
 
 Form* makeSentence(Module1& m, const ScreenEntry& e) { return new SentenceScreen(m, e); }
+
+const RowForm& sentenceRows() {
+    static const PartsRows rows(design());
+    return rows;
+}
 
 }  // namespace qm

@@ -3,6 +3,7 @@
 
 #include <iterator>
 
+#include "topics/choice/choice_rows.h"
 #include "topics/choice/options.h"
 #include "topics/choice/options_screen.h"
 #include "topics/choice/screens.h"
@@ -58,18 +59,17 @@ const double kVersionTops[] = {1080, 2160, 3240};
 
 }  // namespace
 
-SpeechScreen::SpeechScreen(Module1& m, const ScreenEntry& e, std::span<const char16_t* const> bank)
-    : OptionScreen(m, e, bank, 3, 0) {
+SpeechScreen::SpeechScreen(Module1& m, const ScreenEntry& e) : OptionScreen(m, e, 3, 0) {
     Label2 = addText(*this, QStringLiteral("Label2"), {120, 0, 9975, 915}, 30, kYellow,
                      QStringLiteral("Which form of punctuation is correct?"));
     Label1 = addArray<Label>(QStringLiteral("Label1"));
     Label& first = Label1.at(0);
     first.setBackStyle(BackStyle::Transparent);
     first.setAlignment(Align::Left);
-    first.setFont_({QStringLiteral("Times New Roman"), 27.75, true});
+    first.setFont_(versionFont());
     for (int i = 0; i < 3; ++i) {
         Label* line = Label1.Load(i);
-        line->Move(360, kVersionTops[i], 9675, 945);
+        line->Move(360, kVersionTops[i], kVersionWidth, kVersionHeight);
         line->setForeColor(kVersionColours[i]);
         line->Hide();
     }
@@ -102,6 +102,22 @@ void SpeechScreen::hideForNext() {
     for (Label* line : Label1) line->Hide();
 }
 
-Form* makeSpeech(Module1& m, const ScreenEntry& e) { return new SpeechScreen(m, e, kBank); }
+Form* makeSpeech(Module1& m, const ScreenEntry& e) { return new SpeechScreen(m, e); }
+
+const RowForm& speechRows() {
+    static const OptionRows rows({
+        .columns = {QStringLiteral("correct version"), QStringLiteral("wrong version 1"), QStringLiteral("wrong version 2")},
+        .firstOption = 0,
+        .options = 3,
+        .rightRow = 0,
+        .completedRow = -1,
+        .prompt = std::nullopt,
+        .completed = std::nullopt,
+        .option = {SpeechScreen::kVersionWidth, SpeechScreen::kVersionHeight, SpeechScreen::versionFont(), 1},
+        .numbered = true,
+        .rows = kBank,
+    });
+    return rows;
+}
 
 }  // namespace qm

@@ -1,5 +1,6 @@
 // What tense is the sentence in: past, present or future?
 
+#include "topics/choice/choice_rows.h"
 #include "topics/choice/classify.h"
 #include "topics/choice/screens.h"
 
@@ -67,5 +68,10 @@ const ClassifyDesign& design() {
 }  // namespace
 
 Form* makeTenses(Module1& m, const ScreenEntry& e) { return new ClassifyScreen(m, e, design()); }
+
+const RowForm& tensesRows() {
+    static const ClassifyRows rows(design());
+    return rows;
+}
 
 }  // namespace qm

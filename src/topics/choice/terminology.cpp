@@ -3,6 +3,7 @@
 
 #include <iterator>
 
+#include "topics/choice/choice_rows.h"
 #include "topics/choice/options_screen.h"
 #include "topics/choice/screens.h"
 
@@ -69,6 +70,7 @@ const ShuffledDesign& design() {
         .feedbackPoints = 48,
         .blinkInterval = 450,
         .bank = kBank,
+        .columns = {QStringLiteral("term"), QStringLiteral("right description"), QStringLiteral("wrong description 1"), QStringLiteral("wrong description 2"), QStringLiteral("wrong description 3")},
     };
     return d;
 }
@@ -76,5 +78,10 @@ const ShuffledDesign& design() {
 }  // namespace
 
 Form* makeTerminology(Module1& m, const ScreenEntry& e) { return new ShuffledScreen(m, e, design()); }
+
+const RowForm& terminologyRows() {
+    static const OptionRows rows(shuffledBank(design()));
+    return rows;
+}
 
 }  // namespace qm

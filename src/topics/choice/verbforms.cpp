@@ -1,5 +1,6 @@
 // Is the sentence in the first, second or third person? The key is the person, 1 to 3.
 
+#include "topics/choice/choice_rows.h"
 #include "topics/choice/classify.h"
 #include "topics/choice/screens.h"
 
@@ -65,5 +66,10 @@ const ClassifyDesign& design() {
 }  // namespace
 
 Form* makeVerbforms(Module1& m, const ScreenEntry& e) { return new ClassifyScreen(m, e, design()); }
+
+const RowForm& verbformsRows() {
+    static const ClassifyRows rows(design());
+    return rows;
+}
 
 }  // namespace qm

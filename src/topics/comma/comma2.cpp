@@ -66,6 +66,11 @@ const CommaRow kBank[] = {
 
 }  // namespace
 
-Form* makeComma2(Module1& m, const ScreenEntry& e) { return new CommaScreen(m, e, kBank); }
+Form* makeComma2(Module1& m, const ScreenEntry& e) { return new CommaScreen(m, e); }
+
+const RowForm& comma2Rows() {
+    static const CommaRows rows(kBank);
+    return rows;
+}
 
 }  // namespace qm

@@ -30,8 +30,7 @@ void blackBox(Label& l) {
 
 }  // namespace
 
-CommaScreen::CommaScreen(Module1& m, const ScreenEntry& e, std::span<const CommaRow> bank)
-    : ExerciseScreen(m, e), bank_(bank) {
+CommaScreen::CommaScreen(Module1& m, const ScreenEntry& e) : ExerciseScreen(m, e) {
     Label4 = addArray<Label>(QStringLiteral("Label4"));
     Label& question = Label4.at(0);
     question.Move(0, 1440, 10215, 975);
@@ -105,13 +104,6 @@ void CommaScreen::familyReset() {
 void CommaScreen::afterLoad() {
     Label3->Show();
     Label9->Show();
-}
-
-void CommaScreen::writeBank() {
-    for (int i = 0; i < bankSize() && i < int(m.QuestionBank.size()); ++i) {
-        m.QuestionBank[i] = QString::fromUtf16(bank_[i].sentence);
-        m.AnswerBank[i] = QString::fromUtf16(bank_[i].key);
-    }
 }
 
 void CommaScreen::resetForNext() {
@@ -196,6 +188,63 @@ void CommaScreen::CheckCommaDecision() {
     tile->setCaption(key->Caption());
     tiles.reflowFrom(WordPos, kFlow);
     tiles.markDone(WordPos);
+}
+
+// ---------------------------------------------------------------- bank rows
+
+CommaRows::CommaRows(std::span<const CommaRow> rows) {
+    for (const CommaRow& row : rows) {
+        builtIn_.question << QString::fromUtf16(row.sentence);
+        builtIn_.answer << QString::fromUtf16(row.key);
+        ++builtIn_.questions;
+    }
+}
+
+QStringList CommaRows::columns() const {
+    return {QStringLiteral("sentence without its commas"), QStringLiteral("sentence with its commas")};
+}
+
+QStringList CommaRows::fieldsOf(const BankImage& bank, int n) const {
+    return {entry(bank.question, n), entry(bank.answer, n)};
+}
+
+void CommaRows::append(BankImage& bank, const QStringList& fields, int, BankProblems&) const {
+    bank.question << wordRowFromField(fields.value(0));
+    bank.answer << wordRowFromField(fields.value(1));
+    ++bank.questions;
+}
+
+void CommaRows::check(const BankImage& bank, int n, int line, BankProblems& problems) const {
+    const QString sentence = entry(bank.question, n);
+    const QString key = entry(bank.answer, n);
+    if (const auto fault = wordRowFault(sentence)) {
+        problems.append({line, QStringLiteral("the sentence ") + *fault});
+        return;
+    }
+    if (const auto fault = wordRowFault(key)) {
+        problems.append({line, QStringLiteral("the sentence with its commas ") + *fault});
+        return;
+    }
+    // The first empty slot ends the sentence, so one slot always stays empty.
+    const int words = wordCount(sentence);
+    if (words > CommaScreen::kSlots - 1) {
+        problems.append({line, QStringLiteral("the sentence has %1 words, but the screen takes at most %2")
+                                   .arg(words)
+                                   .arg(CommaScreen::kSlots - 1)});
+        return;
+    }
+    QString stripped = key;
+    stripped.remove(QLatin1Char(','));
+    if (wordCount(key) != words || stripped != sentence) {
+        problems.append({line, QStringLiteral("the sentence with its commas must be the sentence with commas put in "
+                                              "and nothing else changed")});
+        return;
+    }
+    std::vector<double> widest = wordWidths(splitWords(sentence, CommaScreen::kSlots), WordTiles::look());
+    const std::vector<double> keyWidths = wordWidths(splitWords(key, CommaScreen::kSlots), WordTiles::look());
+    for (std::size_t k = 0; k < widest.size() && k < keyWidths.size(); ++k) widest[k] = std::max(widest[k], keyWidths[k]);
+    if (lineCount(flowPlaces(widest, CommaScreen::kFlow)) > 3)
+        problems.append({line, QStringLiteral("the sentence takes more than three lines on the screen")});
 }
 
 }  // namespace qm

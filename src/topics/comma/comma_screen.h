@@ -6,6 +6,7 @@
 
 #include <span>
 
+#include "exercise/banks/row_form.h"
 #include "exercise/exercise_screen.h"
 #include "exercise/word_tiles.h"
 
@@ -21,7 +22,7 @@ struct CommaRow {
 class CommaScreen : public ExerciseScreen {
     Q_OBJECT
 public:
-    CommaScreen(Module1& m, const ScreenEntry& e, std::span<const CommaRow> bank);
+    CommaScreen(Module1& m, const ScreenEntry& e);
 
     void Label5_Click(int Index);  // 0 "COMMA", 1 "NO COMMA"
 
@@ -45,23 +46,37 @@ public:
     int WordTotal = 0;      // the words of the sentence on screen
     int SentenceScore = 0;  // right minus wrong decisions in this sentence
 
-    std::span<const CommaRow> bank() const { return bank_; }
     // The words the tiles show now.
     QStringList words() const;
 
 protected:
     void familyReset() override;
     void afterLoad() override;
-    void writeBank() override;
-    int bankSize() const override { return int(bank_.size()); }
     bool firstQuestionThroughNext() const override { return true; }
     void resetForNext() override;
     void ShowNextQuestion() override;
     void CheckCommaDecision();
 
 private:
-    std::span<const CommaRow> bank_;
     int nextInOrder_ = 0;  // the row a screen that goes in order shows next
+};
+
+// The row form of the comma screens: the sentence without its commas and with them, word
+// for word (a field typed without the space after the last word gets it), at most 15 words within
+// three lines above the answer boxes.
+class CommaRows final : public RowForm {
+public:
+    explicit CommaRows(std::span<const CommaRow> rows);
+    QStringList columns() const override;
+    const BankImage& builtIn() const override { return builtIn_; }
+    Footprint footprint() const override { return {1, 1, 0, 0, 0}; }
+    QStringList fieldsOf(const BankImage& bank, int n) const override;
+    void append(BankImage& bank, const QStringList& fields, int line, BankProblems& problems) const override;
+    QString sameness(const BankImage& bank, int n) const override { return entry(bank.question, n); }
+    void check(const BankImage& bank, int n, int line, BankProblems& problems) const override;
+
+private:
+    BankImage builtIn_;
 };
 
 }  // namespace qm

@@ -63,6 +63,11 @@ const CommaRow kBank[] = {
 
 }  // namespace
 
-Form* makePunc1(Module1& m, const ScreenEntry& e) { return new CommaScreen(m, e, kBank); }
+Form* makePunc1(Module1& m, const ScreenEntry& e) { return new CommaScreen(m, e); }
+
+const RowForm& punc1Rows() {
+    static const CommaRows rows(kBank);
+    return rows;
+}
 
 }  // namespace qm

@@ -1,5 +1,6 @@
 // Which words can be deleted and still leave a meaningful sentence?
 
+#include "topics/drag/drag_rows.h"
 #include "topics/drag/dustbin.h"
 #include "topics/drag/screens.h"
 
@@ -35,13 +36,11 @@ const DragRow kBank[] = {
 
 const DustbinDesign& design() {
     static const DustbinDesign d{
-        .slotCount = 13,
-        .wrap = true,
+        .bank = {13, {240, 5400, true}, DragKey::Dustbin, {QStringLiteral("sentence"), QStringLiteral("key (*** for each word to drag out)")}, kBank},
         .instruction = QStringLiteral("Identify the words that can be deleted and still leave a meaningful sentence."),
         .instructionPlace = {480, 120, 9495, 1335},
         .instructionPoints = 27.75,
         .secondInstruction = QStringLiteral("Drag the words that are not needed into the dustbin."),
-        .bank = kBank,
     };
     return d;
 }
@@ -49,5 +48,10 @@ const DustbinDesign& design() {
 }  // namespace
 
 Form* makeBasic(Module1& m, const ScreenEntry& e) { return new DustbinScreen(m, e, design()); }
+
+const RowForm& basicRows() {
+    static const DragRows rows(design().bank);
+    return rows;
+}
 
 }  // namespace qm

@@ -1,5 +1,6 @@
 // Colloquial language: find the word that standard English would not use.
 
+#include "topics/drag/drag_rows.h"
 #include "topics/drag/dustbin.h"
 #include "topics/drag/screens.h"
 
@@ -45,13 +46,11 @@ const DragRow kBank[] = {
 
 const DustbinDesign& design() {
     static const DustbinDesign d{
-        .slotCount = 10,
-        .wrap = false,
+        .bank = {10, {240, 5400, false}, DragKey::Dustbin, {QStringLiteral("sentence"), QStringLiteral("key (the standard word in place of the colloquial one)")}, kBank},
         .instruction = QStringLiteral("Identify the incorrect word in the sentence below and drag it into the dustbin."),
         .instructionPlace = {360, 120, 9615, 1335},
         .instructionPoints = 27.75,
         .secondInstruction = {},
-        .bank = kBank,
     };
     return d;
 }
@@ -59,5 +58,10 @@ const DustbinDesign& design() {
 }  // namespace
 
 Form* makeConv(Module1& m, const ScreenEntry& e) { return new DustbinScreen(m, e, design()); }
+
+const RowForm& convRows() {
+    static const DragRows rows(design().bank);
+    return rows;
+}
 
 }  // namespace qm

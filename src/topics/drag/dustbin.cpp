@@ -3,7 +3,7 @@
 namespace qm {
 
 DustbinScreen::DustbinScreen(Module1& m, const ScreenEntry& e, const DustbinDesign& d)
-    : DragScreen(m, e, d.slotCount, {240, 5400, d.wrap}, d.wrap, d.bank) {
+    : DragScreen(m, e, d.bank, d.bank.flow.wrap) {
     Label4 = addInstruction(QStringLiteral("Label4"), d.instructionPlace, d.instructionPoints, kYellow,
                             d.instruction);
     if (!d.secondInstruction.isEmpty())
@@ -24,13 +24,6 @@ void DustbinScreen::afterLoad() {
     Label9->Show();
     Label10->Show();
     cmdgo->Show();
-}
-
-void DustbinScreen::writeBank() {
-    for (int i = 0; i < int(bank().size()); ++i) {
-        m.QuestionBank[i] = QString::fromUtf16(bank()[i].sentence);
-        m.AnswerBank[i] = QString::fromUtf16(bank()[i].key);
-    }
 }
 
 void DustbinScreen::ShowNextQuestion() {

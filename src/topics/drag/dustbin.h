@@ -8,13 +8,11 @@
 namespace qm {
 
 struct DustbinDesign {
-    int slotCount;
-    bool wrap;                 // the sentence may take more than one line
+    DragBank bank;             // the sentence may take more than one line where its flow wraps
     QString instruction;       // Label4
     TargetBox instructionPlace;
     double instructionPoints;
     QString secondInstruction;  // Label8, where the screen has one
-    std::span<const DragRow> bank;
 };
 
 class DustbinScreen : public DragScreen {
@@ -31,7 +29,6 @@ public:
 protected:
     std::vector<Label*> dropTargets() const override { return {Label5}; }
     void afterLoad() override;
-    void writeBank() override;
     void ShowNextQuestion() override;
 };
 

@@ -3,6 +3,7 @@
 
 #include "exercise/rules.h"
 #include "topics/drag/negative.h"
+#include "topics/drag/drag_rows.h"
 #include "topics/drag/screens.h"
 
 namespace qm {
@@ -62,10 +63,21 @@ const DragRow kBank[] = {
     {u"The rules were not unclear. ", u"The rules were @not @unclear. ", u"The rules were clear."},
 };
 
+// The corrected sentence shows in bold Tahoma across the screen, under the tiles.
+const TargetBox kCorrected{240, 6360, 11175, 495};
+const FontSpec kCorrectedFont{QStringLiteral("Tahoma"), 20.25, true};
+
+const DragBank& dragBank() {
+    static const DragBank b{8, {240, 5400, false}, DragKey::TwoMarked,
+                            {QStringLiteral("sentence"), QStringLiteral("key (@ before each word of the double negative)"),
+                             QStringLiteral("corrected sentence")},
+                            kBank, {kCorrected.width, kCorrected.height, kCorrectedFont}};
+    return b;
+}
+
 }  // namespace
 
-NegativeScreen::NegativeScreen(Module1& m, const ScreenEntry& e)
-    : DragScreen(m, e, 8, {240, 5400, false}, false, kBank) {
+NegativeScreen::NegativeScreen(Module1& m, const ScreenEntry& e) : DragScreen(m, e, dragBank(), false) {
     Label8 = addInstruction(QStringLiteral("Label8"), {120, 0, 9855, 1815}, 36, kPink,
                             QStringLiteral("Drag the double negative in the sentence below into the dustbin."));
     Label10 = addCaption(QStringLiteral("Label10"), 2565, 2040, boldTahoma(18), kYellow, QStringLiteral("DUSTBIN"),
@@ -74,9 +86,9 @@ NegativeScreen::NegativeScreen(Module1& m, const ScreenEntry& e)
     Label3 = addCaption(QStringLiteral("Label3"), 5565, 2040, serif(27.75), kYellow, QStringLiteral("COUNTER"), false);
     addScoreBox(6240, 2640);
     Label4 = add<Label>(QStringLiteral("Label4"));
-    Label4->Move(240, 6360, 11175, 495);
+    Label4->Move(kCorrected.left, kCorrected.top, kCorrected.width, kCorrected.height);
     Label4->setBackStyle(BackStyle::Transparent);
-    Label4->setFont_(boldTahoma(20.25));
+    Label4->setFont_(kCorrectedFont);
     Label4->setForeColor(kPink);
     Label4->setAlignment(Align::Center);
     Label4->Hide();
@@ -90,14 +102,6 @@ void NegativeScreen::afterLoad() {
     Label9->Show();
     Label10->Show();
     cmdgo->Show();
-}
-
-void NegativeScreen::writeBank() {
-    for (int i = 0; i < int(bank().size()); ++i) {
-        m.QuestionBank[i] = QString::fromUtf16(bank()[i].sentence);
-        m.AnswerBank[i] = QString::fromUtf16(bank()[i].key);
-        m.ExtraBank[i] = QString::fromUtf16(bank()[i].extra);
-    }
 }
 
 void NegativeScreen::resetForNext() {
@@ -141,5 +145,10 @@ void NegativeScreen::dropInto(int Index, int target, double releaseTop) {
 }
 
 Form* makeNegative(Module1& m, const ScreenEntry& e) { return new NegativeScreen(m, e); }
+
+const RowForm& negativeRows() {
+    static const DragRows rows(dragBank());
+    return rows;
+}
 
 }  // namespace qm

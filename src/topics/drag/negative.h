@@ -20,7 +20,6 @@ public:
 protected:
     std::vector<Label*> dropTargets() const override { return {Label5}; }
     void afterLoad() override;
-    void writeBank() override;
     void resetForNext() override;
     void ShowNextQuestion() override;
     void dropInto(int Index, int target, double releaseTop) override;

@@ -1,5 +1,6 @@
 // Note making: leave only the words the sentence needs.
 
+#include "topics/drag/drag_rows.h"
 #include "topics/drag/dustbin.h"
 #include "topics/drag/screens.h"
 
@@ -73,14 +74,12 @@ const DragRow kBank[] = {
 
 const DustbinDesign& design() {
     static const DustbinDesign d{
-        .slotCount = 17,
-        .wrap = true,
+        .bank = {17, {240, 5400, true}, DragKey::Dustbin, {QStringLiteral("sentence"), QStringLiteral("key (* for each word to drag out)")}, kBank},
         .instruction =
             QStringLiteral("Leave only the necessary words in the sentence below; drag the others to the dustbin."),
         .instructionPlace = {120, 120, 9855, 1335},
         .instructionPoints = 26.25,
         .secondInstruction = {},
-        .bank = kBank,
     };
     return d;
 }
@@ -88,5 +87,10 @@ const DustbinDesign& design() {
 }  // namespace
 
 Form* makeNotes(Module1& m, const ScreenEntry& e) { return new DustbinScreen(m, e, design()); }
+
+const RowForm& notesRows() {
+    static const DragRows rows(design().bank);
+    return rows;
+}
 
 }  // namespace qm

@@ -2,6 +2,7 @@
 
 #include "topics/drag/noun.h"
 
+#include "topics/drag/drag_rows.h"
 #include "topics/drag/screens.h"
 
 namespace qm {
@@ -43,11 +44,19 @@ const DragRow kBank[] = {
     {u"Dad and Uncle Sami love cricket. ", u"Dad and Uncle Sami love cricket. ", u"X"},
 };
 
+const DragBank& dragBank() {
+    static const DragBank b{8, {720, 5400, false}, DragKey::Agreement,
+                            {QStringLiteral("sentence"), QStringLiteral("corrected sentence"),
+                             QStringLiteral("answer (CORRECT or INCORRECT)")},
+                            kBank};
+    return b;
+}
+
 }  // namespace
 
 const QString NounScreen::kQuestion = QStringLiteral("Is the sentence below correct or incorrect?");
 
-NounScreen::NounScreen(Module1& m, const ScreenEntry& e) : DragScreen(m, e, 8, {720, 5400, false}, false, kBank) {
+NounScreen::NounScreen(Module1& m, const ScreenEntry& e) : DragScreen(m, e, dragBank(), false) {
     Label4 = addInstruction(QStringLiteral("Label4"), {480, 120, 9015, 1455}, 27.75, QColor(0, 255, 0), kQuestion);
     Label8 = addInstruction(QStringLiteral("Label8"), {120, 1680, 9855, 615}, 24, kYellow,
                             QStringLiteral("Drag the incorrect verb into the dustbin."), false);
@@ -75,14 +84,6 @@ NounScreen::NounScreen(Module1& m, const ScreenEntry& e) : DragScreen(m, e, 8, {
 
     addFeedback({2520, 7320, 6015, 1095});
     makeTiles();
-}
-
-void NounScreen::writeBank() {
-    for (int i = 0; i < int(bank().size()); ++i) {
-        m.QuestionBank[i] = QString::fromUtf16(bank()[i].sentence);
-        m.AnswerBank[i] = QString::fromUtf16(bank()[i].key);
-        m.ExtraBank[i] = QString::fromUtf16(bank()[i].extra);
-    }
 }
 
 void NounScreen::resetForNext() {
@@ -116,5 +117,10 @@ void NounScreen::Label6_Click(int Index) {
 }
 
 Form* makeNoun(Module1& m, const ScreenEntry& e) { return new NounScreen(m, e); }
+
+const RowForm& nounRows() {
+    static const DragRows rows(dragBank());
+    return rows;
+}
 
 }  // namespace qm

@@ -27,7 +27,6 @@ public:
 protected:
     std::vector<Label*> dropTargets() const override { return {Label5}; }
     bool tilesMove() const override { return m.CounterA != 0; }
-    void writeBank() override;
     void resetForNext() override;
     void ShowNextQuestion() override;
 };

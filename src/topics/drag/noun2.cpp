@@ -3,6 +3,7 @@
 
 #include "topics/drag/noun2.h"
 
+#include "topics/drag/drag_rows.h"
 #include "topics/drag/screens.h"
 
 namespace qm {
@@ -49,9 +50,17 @@ const DragRow kStory[] = {
     {u"on her birthday in May. ", u"02301"},
 };
 
+const DragBank& dragBank() {
+    static const DragBank b{10, {240, 3660, false}, DragKey::Code,
+                            {QStringLiteral("line of the story"),
+                             QStringLiteral("codes (0 none, 1 proper noun, 2 pronoun, 3 noun)")},
+                            kStory};
+    return b;
+}
+
 }  // namespace
 
-Noun2Screen::Noun2Screen(Module1& m, const ScreenEntry& e) : DragScreen(m, e, 10, {240, 3660, false}, false, kStory) {
+Noun2Screen::Noun2Screen(Module1& m, const ScreenEntry& e) : DragScreen(m, e, dragBank(), false) {
     Label4 = addInstruction(QStringLiteral("Label4"), {480, 120, 9495, 735}, 27.75, kYellow,
                             QStringLiteral("Identify the nouns in the sentence below."));
     Label8 = addInstruction(QStringLiteral("Label8"), {120, 960, 9855, 615}, 24, kOrange,
@@ -108,14 +117,6 @@ void Noun2Screen::afterLoad() {
     cmdgo->Show();
 }
 
-void Noun2Screen::writeBank() {
-    for (int i = 0; i < int(bank().size()); ++i) {
-        m.QuestionBank[i] = QString::fromUtf16(bank()[i].sentence);
-        m.AnswerBank[i] = m.QuestionBank[i];
-        m.CodeBank[i] = QString::fromUtf16(bank()[i].key);
-    }
-}
-
 void Noun2Screen::resetForNext() {
     // The story ends on its last line: no next line to go to.
     if (num(m.CounterA) + 1 == bankSize() - 1) cmdgo->Hide();
@@ -132,5 +133,10 @@ void Noun2Screen::ShowNextQuestion() {
 }
 
 Form* makeNoun2(Module1& m, const ScreenEntry& e) { return new Noun2Screen(m, e); }
+
+const RowForm& noun2Rows() {
+    static const DragRows rows(dragBank());
+    return rows;
+}
 
 }  // namespace qm

@@ -23,7 +23,6 @@ protected:
     bool rightDrop(int Index, int target) const override;
     void familyReset() override;
     void afterLoad() override;
-    void writeBank() override;
     void resetForNext() override;
     void ShowNextQuestion() override;
 };

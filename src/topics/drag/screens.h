@@ -5,6 +5,7 @@ namespace qm {
 
 class Form;
 class Module1;
+class RowForm;
 struct ScreenEntry;
 
 Form* makeBasic(Module1& m, const ScreenEntry& e);
@@ -13,5 +14,13 @@ Form* makeConv(Module1& m, const ScreenEntry& e);
 Form* makeNegative(Module1& m, const ScreenEntry& e);
 Form* makeNoun(Module1& m, const ScreenEntry& e);
 Form* makeNoun2(Module1& m, const ScreenEntry& e);
+
+// The row forms of their banks, with their own rows.
+const RowForm& basicRows();
+const RowForm& notesRows();
+const RowForm& convRows();
+const RowForm& negativeRows();
+const RowForm& nounRows();
+const RowForm& noun2Rows();
 
 }  // namespace qm

@@ -41,9 +41,8 @@ const QColor DragScreen::kYellow(255, 255, 0);
 const QColor DragScreen::kOrange(255, 128, 0);
 const QColor DragScreen::kPink(255, 128, 255);
 
-DragScreen::DragScreen(Module1& m, const ScreenEntry& e, int slotCount, const WordFlow& flow, bool keysTakeTilePlaces,
-                       std::span<const DragRow> bank)
-    : ExerciseScreen(m, e), slots_(slotCount), flow_(flow), keysTakeTilePlaces_(keysTakeTilePlaces), bank_(bank) {}
+DragScreen::DragScreen(Module1& m, const ScreenEntry& e, const DragBank& bank, bool keysTakeTilePlaces)
+    : ExerciseScreen(m, e), slots_(bank.slotCount), flow_(bank.flow), keysTakeTilePlaces_(keysTakeTilePlaces) {}
 
 void DragScreen::makeTiles() {
     tiles.make(*this, slots_);

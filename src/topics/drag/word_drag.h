@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 
+#include "exercise/banks/row_form.h"
 #include "exercise/exercise_screen.h"
 #include "exercise/word_tiles.h"
 
@@ -58,11 +59,28 @@ struct DragRow {
     const char16_t* extra = nullptr;
 };
 
+// What the rows of a drag screen's bank say besides the sentence.
+enum class DragKey {
+    Dustbin,    // a key row with each word to drag out changed
+    TwoMarked,  // a key row with the two words of a double negative changed, and the corrected sentence
+    Agreement,  // the corrected sentence, and "X" for a sentence correct as it stands or "V" for a faulty one
+    Code,       // one code digit for each word
+};
+
+// A drag screen's bank and the limits of its rows: the word slots and where the tiles go.
+struct DragBank {
+    int slotCount;
+    WordFlow flow;
+    DragKey key;
+    QStringList columns;  // how a bank file names the texts of a row
+    std::span<const DragRow> rows;
+    TextPlace corrected{};  // where a corrected sentence shows, on the screen that shows one
+};
+
 class DragScreen : public ExerciseScreen {
     Q_OBJECT
 public:
-    DragScreen(Module1& m, const ScreenEntry& e, int slotCount, const WordFlow& flow, bool keysTakeTilePlaces,
-               std::span<const DragRow> bank);
+    DragScreen(Module1& m, const ScreenEntry& e, const DragBank& bank, bool keysTakeTilePlaces);
 
     // Button is the mouse-button mask (1 left), X and Y the pointer from the tile's corner.
     void Label7_MouseMove(int Index, int Button, int Shift, double X, double Y);
@@ -76,7 +94,6 @@ public:
     Label* Label9 = nullptr;                       // the score (the counter on one screen)
 
     const WordFlow& flow() const { return flow_; }
-    std::span<const DragRow> bank() const { return bank_; }
 
 protected:
     // Builds the tile arrays; call after the screen's other labels.
@@ -103,7 +120,6 @@ protected:
 
     void familyReset() override;
     bool firstQuestionThroughNext() const override { return true; }
-    int bankSize() const override { return int(bank_.size()); }
 
     static const QColor kYellow;
     static const QColor kOrange;
@@ -125,7 +141,6 @@ private:
     int slots_;
     WordFlow flow_;
     bool keysTakeTilePlaces_;
-    std::span<const DragRow> bank_;
 };
 
 }  // namespace qm

@@ -4,6 +4,8 @@
 
 #include <iterator>
 
+#include "exercise/banks/row_form.h"
+
 #include "topics/mark/screens.h"
 
 namespace qm {
@@ -83,6 +85,14 @@ const MarkBox kBoxes[] = {
     {"!", 8880, "exclamation mark", 1245},
 };
 
+// The sentence, and the corrected sentence under the boxes, in Times New Roman.
+struct TextBox {
+    double left, top, width, height;
+};
+const TextBox kSentence{105, 1560, 9990, 2055};
+const TextBox kCorrected{120, 5880, 9855, 1575};
+const FontSpec kSentenceFont{QStringLiteral("Times New Roman"), 27.75};
+
 Label* text(Form& f, const QString& name, double left, double top, double width, double height, double points,
             const QColor& colour, bool visible) {
     auto* label = f.add<Label>(name);
@@ -104,11 +114,11 @@ Punc2Screen::Punc2Screen(Module1& m, const ScreenEntry& e) : ExerciseScreen(m, e
 
     Label3 = addArray<Label>(QStringLiteral("Label3"));
     Label& sentence = Label3.at(0);
-    sentence.Move(105, 1560, 9990, 2055);
+    sentence.Move(kSentence.left, kSentence.top, kSentence.width, kSentence.height);
     sentence.setBackStyle(BackStyle::Transparent);
     sentence.setAlignment(Align::Center);
     sentence.setWordWrap(true);
-    sentence.setFont_({QStringLiteral("Times New Roman"), 27.75});
+    sentence.setFont_(kSentenceFont);
     sentence.setForeColor(kYellow);
     sentence.Hide();
     Label* prompt = Label3.Load(1);
@@ -147,7 +157,8 @@ Punc2Screen::Punc2Screen(Module1& m, const ScreenEntry& e) : ExerciseScreen(m, e
         name->Show();
     }
 
-    Label6 = text(*this, QStringLiteral("Label6"), 120, 5880, 9855, 1575, 27.75, kGreen, false);
+    Label6 = text(*this, QStringLiteral("Label6"), kCorrected.left, kCorrected.top, kCorrected.width, kCorrected.height,
+                  kSentenceFont.points, kGreen, false);
     Label1 = text(*this, QStringLiteral("Label1"), 3960, 7440, 2655, 1095, 36, kYellow, false);
     Label1->setCaption(QStringLiteral("Correct"));
     setFeedbackCaption(Label1);
@@ -155,16 +166,6 @@ Punc2Screen::Punc2Screen(Module1& m, const ScreenEntry& e) : ExerciseScreen(m, e
 
     Label7.on().click = [this](int i) { Label7_Click(i); };
     Timer3->onTimer = [this] { Timer3_Timer(); };
-}
-
-int Punc2Screen::bankSize() const { return int(std::size(kBank)); }
-
-void Punc2Screen::writeBank() {
-    for (int n = 0; n < bankSize(); ++n) {
-        m.QuestionBank[n] = QString::fromUtf16(kBank[n].sentence);
-        m.AnswerBank[n] = QString::fromUtf16(kBank[n].corrected);
-        m.CodeBank[n] = QString::fromUtf16(kBank[n].mark);
-    }
 }
 
 QString Punc2Screen::currentMark() const {
@@ -223,5 +224,73 @@ void Punc2Screen::Timer3_Timer() {
 }
 
 Form* makePunc2(Module1& m, const ScreenEntry& e) { return new Punc2Screen(m, e); }
+
+namespace {
+
+// The sentence with a mark left out, the sentence with it, and the mark, one of the boxes.
+// Both sentences end with a space, which a field typed without it gets.
+class Punc2Rows final : public RowForm {
+public:
+    Punc2Rows() {
+        for (const MarkRow& row : kBank) {
+            builtIn_.question << QString::fromUtf16(row.sentence);
+            builtIn_.answer << QString::fromUtf16(row.corrected);
+            builtIn_.code << QString::fromUtf16(row.mark);
+            ++builtIn_.questions;
+        }
+        for (const MarkBox& b : kBoxes) marks_ << QString::fromLatin1(b.mark);
+    }
+    QStringList columns() const override {
+        return {QStringLiteral("sentence"), QStringLiteral("corrected sentence"), QStringLiteral("missing mark")};
+    }
+    const BankImage& builtIn() const override { return builtIn_; }
+    Footprint footprint() const override { return {1, 1, 0, 1, 0}; }
+    QStringList fieldsOf(const BankImage& bank, int n) const override {
+        return {entry(bank.question, n), entry(bank.answer, n), entry(bank.code, n)};
+    }
+    void append(BankImage& bank, const QStringList& fields, int, BankProblems&) const override {
+        bank.question << wordRowFromField(fields.value(0));
+        bank.answer << wordRowFromField(fields.value(1));
+        bank.code << fields.value(2).trimmed();
+        ++bank.questions;
+    }
+    QString sameness(const BankImage& bank, int n) const override { return entry(bank.question, n); }
+    void check(const BankImage& bank, int n, int line, BankProblems& problems) const override {
+        const QString sentence = entry(bank.question, n);
+        const QString corrected = entry(bank.answer, n);
+        const QString mark = entry(bank.code, n);
+        const int before = int(problems.size());
+        for (const auto& [what, text, place] : {std::tuple{QStringLiteral("the sentence"), sentence, kSentence},
+                                                std::tuple{QStringLiteral("the corrected sentence"), corrected, kCorrected}}) {
+            if (!text.endsWith(QLatin1Char(' ')) || text.endsWith(QStringLiteral("  "))) {
+                problems.append({line, what + QStringLiteral(" must end with one space")});
+                continue;
+            }
+            checkText(problems, line, what, text.chopped(1), TextPlace{place.width, place.height, kSentenceFont});
+        }
+        if (!marks_.contains(mark)) {
+            problems.append({line, QStringLiteral("the missing mark \"%1\" is not one of the boxes: %2")
+                                       .arg(mark, marks_.join(QLatin1Char(' ')))});
+            return;
+        }
+        if (int(problems.size()) > before) return;
+        qsizetype at = 0;
+        while (at < sentence.size() && at < corrected.size() && sentence[at] == corrected[at]) ++at;
+        if (corrected.size() != sentence.size() + 1 || corrected.mid(at, 1) != mark ||
+            corrected.left(at) + corrected.mid(at + 1) != sentence)
+            problems.append({line, QStringLiteral("the corrected sentence must be the sentence with the missing mark put in")});
+    }
+
+private:
+    BankImage builtIn_;
+    QStringList marks_;
+};
+
+}  // namespace
+
+const RowForm& punc2Rows() {
+    static const Punc2Rows rows;
+    return rows;
+}
 
 }  // namespace qm

@@ -30,8 +30,6 @@ public:
     QString currentMark() const;
 
 protected:
-    void writeBank() override;
-    int bankSize() const override;
     void resetForNext() override;
     void ShowNextQuestion() override;
 };

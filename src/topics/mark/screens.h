@@ -5,8 +5,11 @@ namespace qm {
 
 class Form;
 class Module1;
+class RowForm;
 struct ScreenEntry;
 
 Form* makePunc2(Module1& m, const ScreenEntry& e);
+// The row form of its bank, with its own rows.
+const RowForm& punc2Rows();
 
 }  // namespace qm

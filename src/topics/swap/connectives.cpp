@@ -86,4 +86,9 @@ const SwapDesign& design() {
 
 Form* makeConnectives(Module1& m, const ScreenEntry& e) { return new SwapScreen(m, e, design()); }
 
+const RowForm& connectivesRows() {
+    static const SwapRows rows(design());
+    return rows;
+}
+
 }  // namespace qm

@@ -59,4 +59,9 @@ const SwapDesign& design() {
 
 Form* makePrepositions(Module1& m, const ScreenEntry& e) { return new SwapScreen(m, e, design()); }
 
+const RowForm& prepositionsRows() {
+    static const SwapRows rows(design());
+    return rows;
+}
+
 }  // namespace qm

@@ -1,8 +1,10 @@
 #include "topics/swap/swap_screen.h"
 
+#include <QSet>
 #include <algorithm>
 #include <iterator>
 
+#include "exercise/word_tiles.h"
 #include "topics/swap/swap_rules.h"
 
 namespace qm {
@@ -34,7 +36,7 @@ Label* box(Form& f, const QString& name, const SwapPlace& p, const QColor& fore)
     label->setBorderStyle(Border::FixedSingle);
     label->setForeColor(fore);
     label->setAlignment(Align::Center);
-    label->setFont_({QStringLiteral("Tahoma"), 24, true});
+    label->setFont_(SwapScreen::boxFont());
     label->Hide();
     return label;
 }
@@ -45,7 +47,7 @@ ControlArray<Label> wordRow(Form& f, const QString& name, double left, const QSt
     Label& first = row.at(0);
     first.setBackStyle(BackStyle::Transparent);
     first.setForeColor(SwapScreen::kYellow);
-    first.setFont_({QStringLiteral("Tahoma"), 20.25, true});
+    first.setFont_(SwapScreen::wordFont());
     first.setAutoSize(true);
     first.Move(left, 2160);
     first.setCaption(design);
@@ -59,7 +61,7 @@ ControlArray<Label> wordRow(Form& f, const QString& name, double left, const QSt
 SwapScreen::SwapScreen(Module1& m, const ScreenEntry& e, const SwapDesign& d) : ExerciseScreen(m, e), d_(d) {
     const FontSpec serif24{QStringLiteral("Times New Roman"), 24};
     const FontSpec serif20{QStringLiteral("Times New Roman"), 20.25};
-    const FontSpec words{QStringLiteral("Tahoma"), 20.25, true};
+    const FontSpec words = wordFont();
     Label4 = text(*this, QStringLiteral("Label4"), {120, 120, 9855, 855}, serif24, true);
     Label4->setCaption(d.instruction);
     Label7 = wordRow(*this, QStringLiteral("Label7"), d.firstWordLeft, QString());
@@ -88,19 +90,6 @@ void SwapScreen::familyReset() {
     m.CounterB = 0;
     m.CurrentPick = 0;
     for (Label* word : Label7) word->setCaption(QString());
-}
-
-void SwapScreen::writeBank() {
-    for (int n = 0; n < int(d_.bank.size()); ++n) {
-        const SwapRow& row = d_.bank[n];
-        m.QuestionBank[n] = QString::fromUtf16(row.sentence);
-        m.AnswerBank[n] = QString::fromUtf16(row.swapped);
-        for (int k = 0; k < d_.candidatesPerRow && k < int(std::size(row.candidates)); ++k) {
-            const int at = d_.candidatesPerRow * n + k;
-            if (at < int(m.ExtraBank.size()))
-                m.ExtraBank[at] = row.candidates[k] ? QString::fromUtf16(row.candidates[k]) : QString();
-        }
-    }
 }
 
 QString SwapScreen::candidate(int row, int k) const {
@@ -201,6 +190,88 @@ void SwapScreen::Label8_Click() {
         m.PlayCue(QStringLiteral("wav\\boink.wav"));
     }
     Label1->Show();
+}
+
+// ---------------------------------------------------------------- bank rows
+
+SwapRows::SwapRows(const SwapDesign& d) : d_(d) {
+    for (const SwapRow& row : d.bank) {
+        builtIn_.question << QString::fromUtf16(row.sentence);
+        builtIn_.answer << QString::fromUtf16(row.swapped);
+        for (int k = 0; k < d.candidatesPerRow; ++k) {
+            const char16_t* c = k < int(std::size(row.candidates)) ? row.candidates[k] : nullptr;
+            builtIn_.extra << (c ? QString::fromUtf16(c) : QString());
+        }
+        ++builtIn_.questions;
+    }
+}
+
+QStringList SwapRows::columns() const {
+    QStringList c{QStringLiteral("sentence"), QStringLiteral("swapped sentence"), QStringLiteral("right word")};
+    for (int k = 1; k < d_.candidatesPerRow; ++k) c << QStringLiteral("wrong word %1").arg(k);
+    return c;
+}
+
+QStringList SwapRows::fieldsOf(const BankImage& bank, int n) const {
+    QStringList f{entry(bank.question, n), entry(bank.answer, n)};
+    for (int k = 0; k < d_.candidatesPerRow; ++k) f << entry(bank.extra, d_.candidatesPerRow * n + k);
+    return f;
+}
+
+void SwapRows::append(BankImage& bank, const QStringList& fields, int, BankProblems&) const {
+    bank.question << wordRowFromField(fields.value(0));
+    bank.answer << wordRowFromField(fields.value(1));
+    for (int k = 0; k < d_.candidatesPerRow; ++k) bank.extra << fields.value(2 + k).trimmed();
+    ++bank.questions;
+}
+
+void SwapRows::check(const BankImage& bank, int n, int line, BankProblems& problems) const {
+    const QString sentence = entry(bank.question, n);
+    const QString swapped = entry(bank.answer, n);
+    for (const auto& [what, text] : {std::pair{QStringLiteral("the sentence"), sentence},
+                                     std::pair{QStringLiteral("the swapped sentence"), swapped}}) {
+        if (const auto fault = wordRowFault(text)) {
+            problems.append({line, what + QLatin1Char(' ') + *fault});
+            return;
+        }
+        if (wordCount(text) > SwapScreen::kWords) {
+            problems.append({line, QStringLiteral("%1 has %2 words, but the screen has room for %3")
+                                       .arg(what)
+                                       .arg(wordCount(text))
+                                       .arg(SwapScreen::kWords)});
+            return;
+        }
+    }
+    const QStringList shown = SplitWords(sentence);
+    const QStringList other = SplitWords(swapped);
+    const WordSpan in = swappedInSpan(shown, other);
+    if (changedSpan(shown, other).empty() || in.empty()) {
+        problems.append({line, QStringLiteral("the swapped sentence must have another word in place of the word to find")});
+        return;
+    }
+    QStringList candidates;
+    for (int k = 0; k < d_.candidatesPerRow; ++k) candidates << entry(bank.extra, d_.candidatesPerRow * n + k);
+    const QStringList names = columns().mid(2);
+    const int before = int(problems.size());
+    for (int k = 0; k < int(candidates.size()); ++k)
+        checkText(problems, line, QStringLiteral("the ") + names[k], candidates[k],
+                  TextPlace{d_.box.width, d_.box.height, SwapScreen::boxFont(), 1, true});
+    if (int(problems.size()) > before) return;
+    if (QSet<QString>(candidates.begin(), candidates.end()).size() != candidates.size())
+        problems.append({line, QStringLiteral("two of the words for the box are the same")});
+    if (other.mid(in.first, in.end - in.first).join(QLatin1Char(' ')) != candidates[0])
+        problems.append({line, QStringLiteral("the right word must be the word the swapped sentence has in place of the "
+                                              "word to find")});
+
+    // The words in a row as the screen lays them out, every slot after the gap before it.
+    std::vector<double> widths = wordWidths(shown, SwapScreen::wordFont());
+    widths.resize(SwapScreen::kWords, 0);
+    double right = d_.firstWordLeft;
+    for (std::size_t i = 0; i < widths.size(); ++i) right = (i == 0 ? d_.firstWordLeft : right + 120) + widths[i];
+    if (right > SwapScreen::kRightEdge)
+        problems.append({line, QStringLiteral("the sentence does not fit on one line on the screen")});
+    if (const auto wrong = misfit({d_.swappedPlace.width, d_.swappedPlace.height, SwapScreen::wordFont(), 1}, swapped))
+        problems.append({line, QStringLiteral("the swapped sentence ") + *wrong});
 }
 
 }  // namespace qm

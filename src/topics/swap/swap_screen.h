@@ -5,6 +5,7 @@
 
 #include <span>
 
+#include "exercise/banks/row_form.h"
 #include "exercise/exercise_screen.h"
 #include "exercise/speed_options.h"
 
@@ -55,6 +56,9 @@ public:
     Timer* Timer2;
 
     static constexpr int kWords = 10;
+    static constexpr double kRightEdge = 11775;  // no word of the sentence goes past it
+    static FontSpec wordFont() { return {QStringLiteral("Tahoma"), 20.25, true}; }
+    static FontSpec boxFont() { return {QStringLiteral("Tahoma"), 24, true}; }
     static const QColor kYellow;
     static const QColor kMagenta;
 
@@ -65,8 +69,6 @@ public:
 
 protected:
     void familyReset() override;
-    void writeBank() override;
-    int bankSize() const override { return int(d_.bank.size()); }
     bool firstQuestionThroughNext() const override { return true; }
     void resetForNext() override;
     void ShowNextQuestion() override;
@@ -74,6 +76,25 @@ protected:
 private:
     void showStageTwo(bool visible);
     const SwapDesign& d_;
+};
+
+// The row form of the find-and-swap screens: the sentence and the swapped sentence as rows
+// of words (a field typed without the space after the last word gets it), the right word and the
+// wrong ones.
+class SwapRows final : public RowForm {
+public:
+    explicit SwapRows(const SwapDesign& d);
+    QStringList columns() const override;
+    const BankImage& builtIn() const override { return builtIn_; }
+    Footprint footprint() const override { return {1, 1, d_.candidatesPerRow, 0, 0}; }
+    QStringList fieldsOf(const BankImage& bank, int n) const override;
+    void append(BankImage& bank, const QStringList& fields, int line, BankProblems& problems) const override;
+    QString sameness(const BankImage& bank, int n) const override { return entry(bank.question, n); }
+    void check(const BankImage& bank, int n, int line, BankProblems& problems) const override;
+
+private:
+    const SwapDesign& d_;
+    BankImage builtIn_;
 };
 
 }  // namespace qm

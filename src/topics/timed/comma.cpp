@@ -64,6 +64,7 @@ const WheelDesign& design() {
         // A text after the gap that would end right of 11760 twips continues on the next line.
         .line = {570, 11760, 600},
         .bank = kBank,
+        .markSpaced = true,
     };
     return d;
 }
@@ -71,5 +72,10 @@ const WheelDesign& design() {
 }  // namespace
 
 Form* makeComma(Module1& m, const ScreenEntry& e) { return new WheelScreen(m, e, design()); }
+
+const RowForm& commaRows() {
+    static const WheelRows rows(design());
+    return rows;
+}
 
 }  // namespace qm

@@ -1,5 +1,6 @@
 // Which kind of writing is the text: narrative, instructions, report or persuasion?
 
+#include "exercise/banks/row_form.h"
 #include "topics/timed/screens.h"
 #include "topics/timed/stop_box.h"
 
@@ -52,11 +53,16 @@ const char* const kExplanations[] = {
     "Persuasive texts try to influence or win over the reader.",
 };
 
+const QStringList kCategories{QStringLiteral("Narrative"), QStringLiteral("Instructions"), QStringLiteral("Report"),
+                               QStringLiteral("Persuasion")};
+
+// The text in question, in Times New Roman 36 over the screen.
+const SteppingScreen::Place kText{120, 1680, 9855, 1815};
+constexpr double kTextPoints = 36;
+
 class ConventionsScreen final : public StopBoxScreen {
 public:
-    ConventionsScreen(Module1& m, const ScreenEntry& e)
-        : StopBoxScreen(m, e, {QStringLiteral("Narrative"), QStringLiteral("Instructions"), QStringLiteral("Report"),
-                               QStringLiteral("Persuasion")}) {
+    ConventionsScreen(Module1& m, const ScreenEntry& e) : StopBoxScreen(m, e, kCategories) {
         Label4 = addArray<Label>(QStringLiteral("Label4"));
         const auto text = [this](int i, const Place& p, double points, const QColor& colour) {
             Label* l = Label4.Load(i);
@@ -68,7 +74,7 @@ public:
             l->Hide();
             return l;
         };
-        text(0, {120, 1680, 9855, 1815}, 36, kYellow);
+        text(0, kText, kTextPoints, kYellow);
         text(1, {120, 120, 9855, 1455}, 27.75, kGreen)
             ->setCaption(QStringLiteral("When the correct category for the text below is shown in the box, click STOP."));
         Label4(1)->Show();
@@ -78,13 +84,6 @@ public:
     }
 
 protected:
-    int bankSize() const override { return int(std::size(kBank)); }
-    void writeBank() override {
-        for (int i = 0; i < bankSize(); ++i) {
-            m.QuestionBank[i] = QString::fromUtf16(kBank[i].text);
-            m.AnswerKey[i] = kBank[i].kind;
-        }
-    }
     void ShowNextQuestion() override {
         const auto n = drawRow();
         if (!n) return;
@@ -103,8 +102,54 @@ protected:
     void showAfterRight() override { Label4(2)->Show(); }
 };
 
+// A text and the kind of writing it comes from, named as the box names it.
+class ConventionsRows final : public RowForm {
+public:
+    ConventionsRows() {
+        for (const Row& row : kBank) {
+            builtIn_.question << QString::fromUtf16(row.text);
+            builtIn_.keys << row.kind;
+            ++builtIn_.questions;
+        }
+    }
+    QStringList columns() const override {
+        return {QStringLiteral("text"), QStringLiteral("answer (%1)").arg(oneOf(kCategories))};
+    }
+    const BankImage& builtIn() const override { return builtIn_; }
+    Footprint footprint() const override { return {1, 0, 0, 0, 1}; }
+    QStringList fieldsOf(const BankImage& bank, int n) const override {
+        const int kind = keyAt(bank.keys, n);
+        return {entry(bank.question, n), kind >= 0 && kind < int(kCategories.size()) ? kCategories[kind] : QString::number(kind)};
+    }
+    void append(BankImage& bank, const QStringList& fields, int line, BankProblems& problems) const override {
+        bank.question << fields.value(0).trimmed();
+        const int kind = captionIndex(kCategories, fields.value(1));
+        if (kind < 0)
+            problems.append({line, QStringLiteral("the answer \"%1\" is not one of the categories: %2")
+                                       .arg(fields.value(1).trimmed(), oneOf(kCategories))});
+        bank.keys << kind;
+        ++bank.questions;
+    }
+    QString sameness(const BankImage& bank, int n) const override { return entry(bank.question, n); }
+    void check(const BankImage& bank, int n, int line, BankProblems& problems) const override {
+        checkText(problems, line, QStringLiteral("the text"), entry(bank.question, n),
+                  TextPlace{kText.width, kText.height, {QStringLiteral("Times New Roman"), kTextPoints}});
+        const int kind = keyAt(bank.keys, n);
+        if (kind < 0 || kind >= int(kCategories.size()))
+            problems.append({line, QStringLiteral("the answer is not one of the categories: %1").arg(oneOf(kCategories))});
+    }
+
+private:
+    BankImage builtIn_;
+};
+
 }  // namespace
 
 Form* makeConventions(Module1& m, const ScreenEntry& e) { return new ConventionsScreen(m, e); }
+
+const RowForm& conventionsRows() {
+    static const ConventionsRows rows;
+    return rows;
+}
 
 }  // namespace qm

@@ -1,6 +1,7 @@
 // Is the marked part of the sentence a phrase or a clause? The first part is drawn in
 // dark red, the second in black, and the question names the colour of the marked one.
 
+#include "exercise/banks/row_form.h"
 #include "topics/timed/screens.h"
 #include "topics/timed/stop_box.h"
 #include "topics/timed/timed_rules.h"
@@ -56,10 +57,16 @@ const QColor kDarkRed(192, 0, 0);
 // lower when it would end right of 10000 twips.
 const LineRule kLine{120, 10000, 750};
 
+const QStringList kKinds{QStringLiteral("Phrase"), QStringLiteral("Clause")};
+const FontSpec kPartFont{QStringLiteral("Times New Roman"), 27.75};
+constexpr double kPartsLeft = 240;
+constexpr double kPartsTop = 1200;
+// The marked part in quote marks, before "is a", on one line.
+const SteppingScreen::Place kQuoted{240, 4560, 6285, 1455};
+
 class PhraseScreen final : public StopBoxScreen {
 public:
-    PhraseScreen(Module1& m, const ScreenEntry& e)
-        : StopBoxScreen(m, e, {QStringLiteral("Phrase"), QStringLiteral("Clause")}) {
+    PhraseScreen(Module1& m, const ScreenEntry& e) : StopBoxScreen(m, e, kKinds) {
         Label2 = addText(QStringLiteral("Label2"), {0, 120, 10215, 1455}, 27.75, kYellow,
                          QStringLiteral("Is the text shown in red a phrase or a clause?"));
         Label4 = addArray<Label>(QStringLiteral("Label4"));
@@ -67,18 +74,18 @@ public:
             Label* l = Label4.Load(i);
             l->setAutoSize(false);  // a new element is a copy of the first part, which sizes itself
             l->setBackStyle(BackStyle::Transparent);
-            l->setFont_({QStringLiteral("Times New Roman"), 27.75});
+            l->setFont_(kPartFont);
             l->setForeColor(colour);
             l->Hide();
             return l;
         };
         for (int i : {0, 1}) {
             Label* part = text(i, i == 0 ? kDarkRed : kBlack);
-            part->Move(240, 1200);
+            part->Move(kPartsLeft, kPartsTop);
             part->setAutoSize(true);
         }
         Label* quoted = text(2, kBlack);
-        quoted->Move(240, 4560, 6285, 1455);
+        quoted->Move(kQuoted.left, kQuoted.top, kQuoted.width, kQuoted.height);
         quoted->setAlignment(Align::Right);
         Label* isA = text(3, kYellow);
         isA->Move(6540, 4560, 885, 855);
@@ -92,15 +99,6 @@ public:
     Label* Label2;  // the question
 
 protected:
-    int bankSize() const override { return int(std::size(kBank)); }
-    void writeBank() override {
-        for (int i = 0; i < bankSize(); ++i) {
-            m.QuestionBank[2 * i] = QString::fromUtf16(kBank[i].first);
-            m.QuestionBank[2 * i + 1] = QString::fromUtf16(kBank[i].second);
-            m.AnswerKey[2 * i] = kBank[i].kind;
-            m.AnswerKey[2 * i + 1] = kBank[i].marked;
-        }
-    }
     void ShowNextQuestion() override {
         const auto n = drawRow();
         if (!n) return;
@@ -114,7 +112,7 @@ protected:
         Label4(2)->setForeColor(marked == 0 ? kDarkRed : kBlack);
         Label2->setCaption(marked == 0 ? QStringLiteral("Is the text shown in red a phrase or a clause?")
                                        : QStringLiteral("Is the text shown in black a phrase or a clause?"));
-        first->setLeft(240);
+        first->setLeft(kPartsLeft);
         const SecondPartPlace p = placeSecondPart(kLine, first->Left(), first->Top(), first->Width(), second->Width());
         second->Move(p.left, p.top);
         for (int i : {0, 1, 2}) Label4(i)->Show();
@@ -131,8 +129,85 @@ protected:
     void showAfterRight() override { Label4(2)->Show(); }
 };
 
+// A sentence in two parts (kept exactly as written, a space at an end included), which
+// part is marked, and whether that part is a phrase or a clause.
+class PhraseRows final : public RowForm {
+public:
+    PhraseRows() {
+        for (const Row& row : kBank) {
+            builtIn_.question << QString::fromUtf16(row.first) << QString::fromUtf16(row.second);
+            builtIn_.keys << row.kind << row.marked;
+            ++builtIn_.questions;
+        }
+    }
+    QStringList columns() const override {
+        return {QStringLiteral("part 1"), QStringLiteral("part 2"), QStringLiteral("marked part (part 1 or 2)"),
+                QStringLiteral("answer (%1)").arg(oneOf(kKinds))};
+    }
+    const BankImage& builtIn() const override { return builtIn_; }
+    Footprint footprint() const override { return {2, 0, 0, 0, 2}; }
+    QStringList fieldsOf(const BankImage& bank, int n) const override {
+        const int kind = keyAt(bank.keys, 2 * n);
+        return {entry(bank.question, 2 * n), entry(bank.question, 2 * n + 1),
+                QString::number(keyAt(bank.keys, 2 * n + 1) + 1),
+                kind >= 0 && kind < int(kKinds.size()) ? kKinds[kind] : QString::number(kind)};
+    }
+    void append(BankImage& bank, const QStringList& fields, int line, BankProblems& problems) const override {
+        bank.question << fields.value(0) << fields.value(1);
+        const auto marked = wholeNumber(QString(fields.value(2)).remove(QStringLiteral("part"), Qt::CaseInsensitive));
+        if (!marked || *marked < 1 || *marked > 2)
+            problems.append({line, QStringLiteral("\"%1\" is not part 1 or 2").arg(fields.value(2).trimmed())});
+        const int kind = captionIndex(kKinds, fields.value(3));
+        if (kind < 0)
+            problems.append({line, QStringLiteral("the answer \"%1\" is not %2").arg(fields.value(3).trimmed(), oneOf(kKinds))});
+        bank.keys << kind << (marked ? *marked - 1 : -1);
+        ++bank.questions;
+    }
+    QString sameness(const BankImage& bank, int n) const override {
+        return entry(bank.question, 2 * n) + QLatin1Char('|') + entry(bank.question, 2 * n + 1);
+    }
+    void check(const BankImage& bank, int n, int line, BankProblems& problems) const override {
+        const QString parts[2] = {entry(bank.question, 2 * n), entry(bank.question, 2 * n + 1)};
+        for (int j : {0, 1}) {
+            const QString name = QStringLiteral("part %1").arg(j + 1);
+            if (parts[j].trimmed().isEmpty()) {
+                problems.append({line, name + QStringLiteral(" is empty")});
+                return;
+            }
+            if (parts[j].contains(QLatin1Char('\t')) || parts[j].contains(QLatin1Char('\n')) || parts[j].contains(QLatin1Char('\r'))) {
+                problems.append({line, name + QStringLiteral(" has a tab or a line break in it")});
+                return;
+            }
+        }
+        const int kind = keyAt(bank.keys, 2 * n);
+        const int marked = keyAt(bank.keys, 2 * n + 1);
+        if (kind < 0 || kind > 1) problems.append({line, QStringLiteral("the answer is not %1").arg(oneOf(kKinds))});
+        if (marked < 0 || marked > 1) {
+            problems.append({line, QStringLiteral("the marked part is not part 1 or 2")});
+            return;
+        }
+        // Both parts as the screen lays them out, the second on a line of its own if need be.
+        const double first = textWidthTwips(kPartFont, parts[0]);
+        const double second = textWidthTwips(kPartFont, parts[1]);
+        const SecondPartPlace p = placeSecondPart(kLine, kPartsLeft, kPartsTop, first, second);
+        if (kPartsLeft + first > *kLine.rightLimit || p.left + second > *kLine.rightLimit)
+            problems.append({line, QStringLiteral("a part is too long for a line on the screen")});
+        if (const auto wrong = misfit({kQuoted.width, kQuoted.height, kPartFont, 1},
+                                      QStringLiteral("'") + parts[marked] + QStringLiteral("'")))
+            problems.append({line, QStringLiteral("the marked part ") + *wrong});
+    }
+
+private:
+    BankImage builtIn_;
+};
+
 }  // namespace
 
 Form* makePhrase(Module1& m, const ScreenEntry& e) { return new PhraseScreen(m, e); }
+
+const RowForm& phraseRows() {
+    static const PhraseRows rows;
+    return rows;
+}
 
 }  // namespace qm

@@ -69,4 +69,9 @@ const WheelDesign& design() {
 
 Form* makePunctuation(Module1& m, const ScreenEntry& e) { return new WheelScreen(m, e, design()); }
 
+const RowForm& punctuationRows() {
+    static const WheelRows rows(design());
+    return rows;
+}
+
 }  // namespace qm

@@ -11,14 +11,14 @@ WheelScreen::WheelScreen(Module1& m, const ScreenEntry& e, const WheelDesign& d)
         Label* part = Label3.Load(i);
         part->setBackStyle(BackStyle::Transparent);
         part->setForeColor(kYellow);
-        part->setFont_({QStringLiteral("Times New Roman"), 27.75});
-        part->Move(120, 1560);
+        part->setFont_(partFont());
+        part->Move(kPartsLeft, kPartsTop);
         part->setAutoSize(true);
         part->Hide();
     }
 
     Shape1 = add<Shape>(QStringLiteral("Shape1"));
-    Shape1->Move(4200, 1680, 375, 375);
+    Shape1->Move(4200, 1680, kMarkerSize, kMarkerSize);
     Shape1->setBorderColor(kYellow);
     Shape1->setBorderWidth(3);
 
@@ -44,20 +44,12 @@ WheelScreen::WheelScreen(Module1& m, const ScreenEntry& e, const WheelDesign& d)
     Label2->setCaption(QStringLiteral("START"));
     Label2->onClick = [this] { Label2_Click(); };
 
-    Label6 = addText(QStringLiteral("Label6"), d.sentence, 27.75, kGreen, QString(), false);
+    Label6 = addText(QStringLiteral("Label6"), d.sentence, kSentencePoints, kGreen, QString(), false);
 
     makeControls(d.stop, d.feedback, 10080, {6600, 6960, 7320});
 
     Timer3 = addTimer(QStringLiteral("Timer3"), 250, false);
     Timer3->onTimer = [this] { Timer3_Timer(); };
-}
-
-void WheelScreen::writeBank() {
-    for (int i = 0; i < bankSize(); ++i) {
-        m.QuestionBank[3 * i] = QString::fromUtf16(d_.bank[i].before);
-        m.QuestionBank[3 * i + 1] = QString::fromUtf16(d_.bank[i].mark);
-        m.QuestionBank[3 * i + 2] = QString::fromUtf16(d_.bank[i].after);
-    }
 }
 
 void WheelScreen::ShowNextQuestion() {
@@ -79,7 +71,7 @@ void WheelScreen::ShowNextQuestion() {
     Label* before = Label3(0);
     Label* after = Label3(2);
     for (int i = 0; i < 3; ++i) Label3(i)->setCaption(m.QuestionBank[3 * n + i]);
-    before->setLeft(120);
+    before->setLeft(kPartsLeft);
     const SecondPartPlace p = placeSecondPart(d_.line, before->Left(), before->Top(), before->Width(), after->Width());
     after->Move(p.left, p.top);
     Shape1->setLeft(before->Left() + before->Width() + d_.markerOffset);
@@ -133,6 +125,86 @@ void WheelScreen::Timer3_Timer() {
     m.CounterC = num(m.CounterC) + 1;
     if (*m.CounterC > 1) m.CounterC = 0;
     Label7(kWindow)->setForeColor(m.CounterC == 1 ? kScreen : kYellow);
+}
+
+// ---------------------------------------------------------------- bank rows
+
+namespace {
+
+bool hasBreak(const QString& text) {
+    return text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
+
+}  // namespace
+
+WheelRows::WheelRows(const WheelDesign& d) : d_(d) {
+    for (const WheelRow& row : d.bank) {
+        builtIn_.question << QString::fromUtf16(row.before) << QString::fromUtf16(row.mark) << QString::fromUtf16(row.after);
+        ++builtIn_.questions;
+    }
+}
+
+QStringList WheelRows::columns() const {
+    return {QStringLiteral("text before the gap"), QStringLiteral("missing mark"), QStringLiteral("text after the gap")};
+}
+
+QStringList WheelRows::fieldsOf(const BankImage& bank, int n) const {
+    QString mark = entry(bank.question, 3 * n + 1);
+    if (d_.markSpaced && mark.endsWith(QLatin1Char(' '))) mark.chop(1);
+    return {entry(bank.question, 3 * n), mark, entry(bank.question, 3 * n + 2)};
+}
+
+void WheelRows::append(BankImage& bank, const QStringList& fields, int, BankProblems&) const {
+    QString mark = fields.value(1);
+    QString after = fields.value(2);
+    if (d_.markSpaced) {
+        // The space after the mark is the mark's, whether the file has it there or not.
+        mark = mark.trimmed() + QLatin1Char(' ');
+        while (after.startsWith(QLatin1Char(' '))) after.remove(0, 1);
+    }
+    bank.question << fields.value(0) << mark << after;
+    ++bank.questions;
+}
+
+QString WheelRows::sameness(const BankImage& bank, int n) const {
+    return QStringList{entry(bank.question, 3 * n), entry(bank.question, 3 * n + 1), entry(bank.question, 3 * n + 2)}
+        .join(QLatin1Char('|'));
+}
+
+void WheelRows::check(const BankImage& bank, int n, int line, BankProblems& problems) const {
+    const QString before = entry(bank.question, 3 * n);
+    const QString mark = entry(bank.question, 3 * n + 1);
+    const QString after = entry(bank.question, 3 * n + 2);
+    if (before.trimmed().isEmpty()) {
+        problems.append({line, QStringLiteral("the text before the gap is empty")});
+        return;
+    }
+    if (hasBreak(before) || hasBreak(after) || hasBreak(mark)) {
+        problems.append({line, QStringLiteral("a tab or a line break in the sentence")});
+        return;
+    }
+    // The mark is one character, the one the wheel's window shows, with at most a space after it.
+    QStringList marks;
+    for (const char* m : d_.marks)
+        if (!marks.contains(QString::fromUtf8(m))) marks << QString::fromUtf8(m);
+    const QString bare = mark.endsWith(QLatin1Char(' ')) ? mark.chopped(1) : mark;
+    if (!marks.contains(bare)) {
+        problems.append({line, QStringLiteral("the missing mark \"%1\" is not one of the marks on the wheel: %2")
+                                   .arg(bare, marks.join(QLatin1Char(' ')))});
+        return;
+    }
+    if (after.startsWith(QLatin1Char(' ')) && mark.endsWith(QLatin1Char(' ')))
+        problems.append({line, QStringLiteral("two spaces after the missing mark")});
+
+    const double first = textWidthTwips(WheelScreen::partFont(), before);
+    const double second = textWidthTwips(WheelScreen::partFont(), after);
+    const SecondPartPlace p = placeSecondPart(d_.line, WheelScreen::kPartsLeft, WheelScreen::kPartsTop, first, second);
+    const double edge = WheelScreen::kRightEdge;
+    if (p.left + second > edge || WheelScreen::kPartsLeft + first + d_.markerOffset + WheelScreen::kMarkerSize > edge)
+        problems.append({line, QStringLiteral("the sentence runs past the right-hand side of the screen")});
+    const TextPlace whole{d_.sentence.width, d_.sentence.height, {QStringLiteral("Times New Roman"), WheelScreen::kSentencePoints}};
+    if (const auto wrong = misfit(whole, before + mark + after))
+        problems.append({line, QStringLiteral("the whole sentence ") + *wrong});
 }
 
 }  // namespace qm

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <span>
 
+#include "exercise/banks/row_form.h"
 #include "topics/timed/stepping.h"
 #include "topics/timed/timed_rules.h"
 
@@ -36,6 +37,8 @@ struct WheelDesign {
     double markerOffset;  // from the end of the text before the gap to the square
     LineRule line;
     std::span<const WheelRow> bank;
+    // Every mark of the bank is followed by a space, which a bank file leaves off.
+    bool markSpaced = false;
 };
 
 class WheelScreen : public SteppingScreen {
@@ -57,10 +60,14 @@ public:
     Timer* Timer3;
 
     static constexpr int kWindow = 2;
+    static constexpr double kPartsLeft = 120;
+    static constexpr double kPartsTop = 1560;
+    static constexpr double kMarkerSize = 375;
+    static constexpr double kRightEdge = 11760;  // no text or marker goes past it
+    static constexpr double kSentencePoints = 27.75;
+    static FontSpec partFont() { return {QStringLiteral("Times New Roman"), 27.75}; }
 
 protected:
-    int bankSize() const override { return int(d_.bank.size()); }
-    void writeBank() override;
     bool firstQuestionThroughNext() const override { return false; }
     void ShowNextQuestion() override;
     void resetForNext() override;
@@ -70,6 +77,25 @@ private:
     // The missing mark of the row on screen, or nothing when no row is on screen.
     QString markOnScreen() const;
     const WheelDesign& d_;
+};
+
+// The row form of the wheel screens: the text before the gap, the missing mark and the
+// text after it, each kept exactly as written, spaces included. On a screen where every
+// mark is followed by a space, the mark keeps it and a file leaves it off.
+class WheelRows final : public RowForm {
+public:
+    explicit WheelRows(const WheelDesign& d);
+    QStringList columns() const override;
+    const BankImage& builtIn() const override { return builtIn_; }
+    Footprint footprint() const override { return {3, 0, 0, 0, 0}; }
+    QStringList fieldsOf(const BankImage& bank, int n) const override;
+    void append(BankImage& bank, const QStringList& fields, int line, BankProblems& problems) const override;
+    QString sameness(const BankImage& bank, int n) const override;
+    void check(const BankImage& bank, int n, int line, BankProblems& problems) const override;
+
+private:
+    const WheelDesign& d_;
+    BankImage builtIn_;
 };
 
 }  // namespace qm

@@ -1,0 +1,54 @@
+#pragma once
+// A teacher's bank files on disk: where the program looks for them, reading and checking
+// them when it starts, and the two commands that export the built-in banks and check a
+// folder of files. Nothing here ever writes into a folder the program reads banks from;
+// only the export writes, into the folder it is given, and never over a file.
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <map>
+#include <optional>
+
+#include "shell/bank_image.h"
+#include "shell/catalogue.h"
+
+namespace qm {
+
+// The options of the command line that concern banks.
+struct BankOptions {
+    std::optional<QString> banks;        // --banks FOLDER: its files win over those of the bank folders
+    std::optional<QString> exportTo;     // --export-banks FOLDER
+    std::optional<QString> check;        // --check-banks FOLDER
+    bool help = false;                   // --help
+    QString error;                       // an option without its folder, or two commands at once
+};
+BankOptions parseBankOptions(const QStringList& arguments);
+
+// The bank folders: "quillmark/banks" below each data folder of the system, the user's
+// first (~/.local/share/quillmark/banks), then the system-wide ones in the order the
+// system lists them (/usr/local/share/quillmark/banks, /usr/share/quillmark/banks), the
+// same "quillmark" folder the installed program keeps its pictures and sounds in.
+QStringList bankFoldersIn(const QStringList& dataFolders);
+QStringList standardBankFolders();
+// The folders a run reads, in the order they win: the one given with --banks, then the
+// standard ones.
+QStringList chosenBankFolders(const std::optional<QString>& banksOption, const QStringList& standard);
+
+// Reads and checks each screen's file ("tenses.tsv") in the folders; for each screen the
+// first folder that has its file gives it. Screens with no file are left out.
+std::map<QString, TeacherBank> loadTeacherBanks(const Catalogue& catalogue, const QStringList& folders);
+
+// --check-banks: every ".tsv" file in the folder, with "ok: N rows" or its problems, one
+// "file:line: what is wrong" a line. Returns 0 when every file is fine, 1 when one is not,
+// 2 when the folder cannot be read.
+int checkBankFolder(const Catalogue& catalogue, const QString& folder, QTextStream& out);
+
+// --export-banks: one file for each screen with its own rows, named after the screen. A
+// file already there is left as it is. Returns 0 when every file was written, else 1.
+int exportBankFiles(const Catalogue& catalogue, const QString& folder, QTextStream& out);
+
+// The text of --help, with the bank folders of this machine.
+QString bankUsage(const QStringList& standardFolders);
+
+}  // namespace qm

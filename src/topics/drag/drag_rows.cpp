@@ -1,0 +1,187 @@
+#include "topics/drag/drag_rows.h"
+
+namespace qm {
+
+namespace {
+
+const QStringList kJudgements{QStringLiteral("CORRECT"), QStringLiteral("INCORRECT")};
+const QString kCorrect = QStringLiteral("X");
+const QString kFaulty = QStringLiteral("V");
+
+}  // namespace
+
+DragRows::DragRows(const DragBank& b) : b_(b) {
+    for (const DragRow& row : b.rows) {
+        const QString sentence = QString::fromUtf16(row.sentence);
+        builtIn_.question << sentence;
+        if (b.key == DragKey::Code) {
+            builtIn_.answer << sentence;
+            builtIn_.code << QString::fromUtf16(row.key);
+        } else {
+            builtIn_.answer << QString::fromUtf16(row.key);
+            if (b.key != DragKey::Dustbin) builtIn_.extra << (row.extra ? QString::fromUtf16(row.extra) : QString());
+        }
+        ++builtIn_.questions;
+    }
+}
+
+Footprint DragRows::footprint() const {
+    switch (b_.key) {
+    case DragKey::Dustbin: return {1, 1, 0, 0, 0};
+    case DragKey::Code: return {1, 1, 0, 1, 0};
+    default: return {1, 1, 1, 0, 0};
+    }
+}
+
+QString DragRows::spacedCode(const QString& code) {
+    QStringList digits;
+    for (const QChar c : code) digits << QString(c);
+    return digits.join(QLatin1Char(' '));
+}
+
+QString DragRows::codeFromField(const QString& field) {
+    QString code = field;
+    code.removeIf([](QChar c) { return c.isSpace(); });
+    return code;
+}
+
+QStringList DragRows::fieldsOf(const BankImage& bank, int n) const {
+    const QString sentence = entry(bank.question, n);
+    switch (b_.key) {
+    case DragKey::Dustbin: return {sentence, entry(bank.answer, n)};
+    case DragKey::TwoMarked:
+        return {sentence, entry(bank.answer, n), entry(bank.extra, n)};
+    case DragKey::Agreement:
+        return {sentence, entry(bank.answer, n),
+                kJudgements[entry(bank.extra, n) == kCorrect ? 0 : 1]};
+    case DragKey::Code: return {sentence, spacedCode(entry(bank.code, n))};
+    }
+    return {};
+}
+
+void DragRows::append(BankImage& bank, const QStringList& fields, int line, BankProblems& problems) const {
+    const QString sentence = wordRowFromField(fields.value(0));
+    bank.question << sentence;
+    switch (b_.key) {
+    case DragKey::Dustbin:
+        bank.answer << wordRowFromField(fields.value(1));
+        break;
+    case DragKey::TwoMarked:
+        bank.answer << wordRowFromField(fields.value(1));
+        bank.extra << fields.value(2).trimmed();
+        break;
+    case DragKey::Agreement: {
+        const int judged = captionIndex(kJudgements, fields.value(2));
+        if (judged < 0)
+            problems.append({line, QStringLiteral("the answer \"%1\" is not CORRECT or INCORRECT").arg(fields.value(2).trimmed())});
+        // A correct sentence needs no corrected sentence of its own.
+        const QString corrected = wordRowFromField(fields.value(1));
+        bank.answer << (judged == 0 && corrected.isEmpty() ? sentence : corrected);
+        bank.extra << (judged == 0 ? kCorrect : kFaulty);
+        break;
+    }
+    case DragKey::Code:
+        bank.answer << sentence;
+        bank.code << codeFromField(fields.value(1));
+        break;
+    }
+    ++bank.questions;
+}
+
+void DragRows::check(const BankImage& bank, int n, int line, BankProblems& problems) const {
+    const QString sentence = entry(bank.question, n);
+    const QString what = b_.key == DragKey::Code ? QStringLiteral("the line") : QStringLiteral("the sentence");
+    if (const auto fault = wordRowFault(sentence)) {
+        problems.append({line, what + QLatin1Char(' ') + *fault});
+        return;
+    }
+    const int words = wordCount(sentence);
+    if (words > b_.slotCount) {
+        problems.append({line, QStringLiteral("%1 has %2 words, but the screen has room for %3")
+                                   .arg(what)
+                                   .arg(words)
+                                   .arg(b_.slotCount)});
+        return;
+    }
+    const QStringList shown = splitWords(sentence, b_.slotCount);
+    QStringList keys = shown;
+
+    if (b_.key == DragKey::Code) {
+        const QString code = entry(bank.code, n);
+        if (code.size() != words) {
+            problems.append({line, QStringLiteral("the codes have %1 digits, but the line has %2 words: one code for "
+                                                  "each word")
+                                       .arg(code.size())
+                                       .arg(words)});
+            return;
+        }
+        for (const QChar c : code) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('3')) {
+                problems.append({line, QStringLiteral("\"%1\" is not a code: each code is 0, 1, 2 or 3").arg(c)});
+                return;
+            }
+        }
+    } else {
+        const QString key = entry(bank.answer, n);
+        const QString keyName =
+            b_.key == DragKey::Agreement ? QStringLiteral("the corrected sentence") : QStringLiteral("the key");
+        if (const auto fault = wordRowFault(key)) {
+            problems.append({line, keyName + QLatin1Char(' ') + *fault});
+            return;
+        }
+        if (wordCount(key) != words) {
+            problems.append({line, QStringLiteral("%1 has %2 words, but the sentence has %3: one for each word")
+                                       .arg(keyName)
+                                       .arg(wordCount(key))
+                                       .arg(words)});
+            return;
+        }
+        keys = splitWords(key, b_.slotCount);
+        int marked = 0;
+        for (int k = 0; k < words; ++k) marked += shown[k] != keys[k] ? 1 : 0;
+        const QString extra = entry(bank.extra, n);
+        switch (b_.key) {
+        case DragKey::Dustbin:
+            if (marked == 0) problems.append({line, QStringLiteral("the key leaves every word as it is, so no word is to be dragged out")});
+            break;
+        case DragKey::TwoMarked:
+            if (marked != 2)
+                problems.append({line, QStringLiteral("the key must change the two words of the double negative, and "
+                                                      "only those (it changes %1)")
+                                           .arg(marked)});
+            checkText(problems, line, QStringLiteral("the corrected sentence"), extra, b_.corrected);
+            if (extra == sentence.trimmed())
+                problems.append({line, QStringLiteral("the corrected sentence is the sentence itself")});
+            break;
+        case DragKey::Agreement:
+            if (extra != kCorrect && extra != kFaulty)
+                problems.append({line, QStringLiteral("the answer must be CORRECT or INCORRECT")});
+            else if (extra == kCorrect && marked != 0)
+                problems.append({line, QStringLiteral("a CORRECT sentence must have a corrected sentence the same as itself")});
+            else if (extra == kFaulty && marked == 0)
+                problems.append({line, QStringLiteral("an INCORRECT sentence must have a word changed in its corrected sentence")});
+            break;
+        case DragKey::Code:
+            break;
+        }
+    }
+
+    // The words as the tiles show them, whichever of a word and its key a tile shows.
+    const std::vector<double> shownWidths = wordWidths(shown, WordTiles::look());
+    const std::vector<double> keyWidths = wordWidths(keys, WordTiles::look());
+    if (!b_.flow.wrap) {
+        const auto rightEdge = [&](const std::vector<double>& w) {
+            const std::vector<TilePlace> places = flowPlaces(w, b_.flow);
+            return places.empty() ? 0.0 : places.back().left + w.back();
+        };
+        if (rightEdge(shownWidths) > b_.flow.rightEdge || rightEdge(keyWidths) > b_.flow.rightEdge)
+            problems.append({line, what + QStringLiteral(" does not fit on one line on the screen")});
+    } else {
+        std::vector<double> widest = shownWidths;
+        for (std::size_t k = 0; k < widest.size(); ++k) widest[k] = std::max(widest[k], keyWidths[k]);
+        if (lineCount(flowPlaces(widest, b_.flow)) > 3)
+            problems.append({line, what + QStringLiteral(" takes more than three lines on the screen")});
+    }
+}
+
+}  // namespace qm
