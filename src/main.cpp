@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const qm::BankOptions banks = qm::parseBankOptions(arguments);
-    QCoreApplication::setApplicationName(QStringLiteral("Quillmark"));
+    qm::nameTheProgram();
     if (!banks.error.isEmpty() || banks.help) {
         if (!banks.error.isEmpty()) std::fprintf(stderr, "quillmark: %s\n\n", qPrintable(banks.error));
         std::fprintf(banks.help ? stdout : stderr, "%s", qPrintable(qm::bankUsage(qm::standardBankFolders())));
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     const double scale =
         !bankCommand && qm::classroomRequested(argc, argv) ? qm::prepareClassroomDisplay(argc, argv) : 1.0;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillmark"));
+    qm::nameTheProgram();
     QApplication::setQuitOnLastWindowClosed(false);
     qm::installFonts();
     if (bankCommand) {

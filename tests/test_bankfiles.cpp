@@ -419,6 +419,7 @@ private slots:
         const QString system = dir.filePath(QStringLiteral("system"));
         qputenv("XDG_DATA_HOME", home.toUtf8());
         qputenv("XDG_DATA_DIRS", (local + QLatin1Char(':') + system).toUtf8());
+        nameTheProgram();
         const QStringList standard = standardBankFolders();
         QCOMPARE(standard, (QStringList{home + QStringLiteral("/quillmark/banks"), local + QStringLiteral("/quillmark/banks"),
                                         system + QStringLiteral("/quillmark/banks")}));

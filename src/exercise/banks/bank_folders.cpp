@@ -1,5 +1,6 @@
 #include "exercise/banks/bank_folders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -74,17 +75,19 @@ BankOptions parseBankOptions(const QStringList& arguments) {
     return o;
 }
 
-QStringList bankFoldersIn(const QStringList& dataFolders) {
+void nameTheProgram() { QCoreApplication::setApplicationName(QStringLiteral("quillmark")); }
+
+QStringList bankFoldersIn(const QStringList& programDataFolders) {
     QStringList folders;
-    for (const QString& d : dataFolders) {
-        const QString f = QDir::cleanPath(QDir(d).filePath(QStringLiteral("quillmark/banks")));
+    for (const QString& d : programDataFolders) {
+        const QString f = QDir::cleanPath(QDir(d).filePath(QStringLiteral("banks")));
         if (!folders.contains(f)) folders << f;
     }
     return folders;
 }
 
 QStringList standardBankFolders() {
-    return bankFoldersIn(QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation));
+    return bankFoldersIn(QStandardPaths::standardLocations(QStandardPaths::AppDataLocation));
 }
 
 QStringList chosenBankFolders(const std::optional<QString>& banksOption, const QStringList& standard) {

@@ -25,11 +25,14 @@ struct BankOptions {
 };
 BankOptions parseBankOptions(const QStringList& arguments);
 
-// The bank folders: "quillmark/banks" below each data folder of the system, the user's
-// first (~/.local/share/quillmark/banks), then the system-wide ones in the order the
-// system lists them (/usr/local/share/quillmark/banks, /usr/share/quillmark/banks), the
-// same "quillmark" folder the installed program keeps its pictures and sounds in.
-QStringList bankFoldersIn(const QStringList& dataFolders);
+// The program's name to Qt: "quillmark", as its command, its package and the folder the
+// installed program keeps its pictures and sounds in are named. Qt names the program's
+// data folders after it.
+void nameTheProgram();
+// The bank folders: "banks" in each of the program's data folders, the user's first
+// (~/.local/share/quillmark/banks), then the system-wide ones in the order the system
+// lists them (/usr/local/share/quillmark/banks, /usr/share/quillmark/banks).
+QStringList bankFoldersIn(const QStringList& programDataFolders);
 QStringList standardBankFolders();
 // The folders a run reads, in the order they win: the one given with --banks, then the
 // standard ones.
