@@ -139,6 +139,17 @@ private slots:
                                      << QList<int>{1, 4};
         QTest::newRow("typographic marks") << QByteArray("I\xE2\x80\x99m\t\xE2\x80\x93\n")
                                            << L{{QString::fromUtf8("I’m"), QString::fromUtf8("–")}} << QList<int>{1};
+        // Excel's "Unicode Text", both byte orders.
+        const QString unicode = QStringLiteral("I\u2019m\t\u2013\r\nc\td\r\n");
+        QByteArray little("\xFF\xFE"), big("\xFE\xFF");
+        for (const QChar c : unicode) {
+            little += char(c.unicode() & 0xFF), little += char(c.unicode() >> 8);
+            big += char(c.unicode() >> 8), big += char(c.unicode() & 0xFF);
+        }
+        QTest::newRow("UTF-16 little-endian") << little << L{{QString::fromUtf8("I’m"), QString::fromUtf8("–")}, {"c", "d"}}
+                                              << QList<int>{1, 2};
+        QTest::newRow("UTF-16 big-endian") << big << L{{QString::fromUtf8("I’m"), QString::fromUtf8("–")}, {"c", "d"}}
+                                           << QList<int>{1, 2};
     }
     void fileText() {
         QFETCH(QByteArray, bytes);
@@ -306,8 +317,11 @@ private slots:
         QByteArray latin1 = good;
         latin1.replace("Hadrian's", "Hadrien\xE9s");
         QTest::newRow("Latin-1") << latin1 << QStringLiteral("4: not UTF-8 text");
-        QTest::newRow("UTF-16") << QByteArray("\xFF\xFE") + QByteArray("s\0e\0n\0", 6)
-                                << QStringLiteral("1: the file is saved as UTF-16");
+        QTest::newRow("UTF-16 cut in the middle of a character")
+            << QByteArray("\xFF\xFE") + QByteArray("s\0e\0n\0", 6) + QByteArray("\n", 1)
+            << QStringLiteral("1: not UTF-16 text");
+        QTest::newRow("UTF-16 with half a pair") << QByteArray("\xFE\xFF\0\n\xD8\x01\0s", 8)
+                                                  << QStringLiteral("2: not UTF-16 text");
         QTest::newRow("UTF-16 without its mark") << QByteArray("s\0e\0n\0", 6)
                                                   << QStringLiteral("1: binary: the file holds a zero byte");
         QTest::newRow("extra column") << QByteArray(good).replace("\tPRESENT\r\n", "\tPRESENT\tnow\r\n")

@@ -121,8 +121,38 @@ FileText readBankText(const QByteArray& bytes) {
         return out;
     }
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        out.problems.append({1, QStringLiteral("the file is saved as UTF-16 (\"Unicode text\"): save it as UTF-8 "
-                                               "tab-separated text")});
+        // Excel's "Unicode Text": tab-separated, UTF-16 with its byte-order mark.
+        const bool little = bytes.startsWith("\xFF\xFE");
+        const QByteArray body = bytes.mid(2);
+        QString text;
+        text.reserve(body.size() / 2);
+        int line = 1;
+        for (qsizetype i = 0; i + 1 < body.size(); i += 2) {
+            const auto a = uchar(body[i]), b = uchar(body[i + 1]);
+            const char16_t u = little ? char16_t(a | (b << 8)) : char16_t((a << 8) | b);
+            if (u == 0) {
+                out.problems.append({line, QStringLiteral("binary: the file holds a zero character, so it is not text")});
+                return out;
+            }
+            text.append(QChar(u));
+            if (u == u'\n') ++line;
+        }
+        bool whole = body.size() % 2 == 0;
+        for (qsizetype i = 0; whole && i < text.size(); ++i) {
+            const QChar c = text[i];
+            if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+                ++i;
+            } else if (c.isSurrogate()) {
+                whole = false;
+                line = 1 + int(text.left(i).count(QLatin1Char('\n')));
+            }
+        }
+        if (!whole) {
+            out.problems.append({line, QStringLiteral("not UTF-16 text: the file is damaged; save it again")});
+            return out;
+        }
+        parse(text, out);
+        if (out.rows.isEmpty() && out.problems.isEmpty()) out.problems.append({1, QStringLiteral("the file is empty")});
         return out;
     }
     const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
