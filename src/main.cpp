@@ -136,14 +136,8 @@ int main(int argc, char** argv) {
     // at a time, while nothing else happens. A file that cannot be read is left for its
     // screen to report as it always does.
     QTimer::singleShot(300, &app, [&sound, &pictures, &app] {
-        sound.prepare({QStringLiteral("wav\\click.wav"), QStringLiteral("wav\\cash.wav"),
-                       QStringLiteral("wav\\boink.wav"), QStringLiteral("wav\\beep.wav"),
-                       QStringLiteral("wav\\whizz.wav"), QStringLiteral("wav\\typekey.wav")});
-        const QStringList ahead{QStringLiteral("Images\\literacy22.jpg"), QStringLiteral("Images\\logo2.jpg"),
-                                QStringLiteral("Images\\literacy2.jpg"),  QStringLiteral("Images\\exit.jpg"),
-                                QStringLiteral("Images\\next.jpg"),       QStringLiteral("Images\\answer.jpg"),
-                                QStringLiteral("Images\\check.jpg"),      QStringLiteral("Images\\tick.jpg"),
-                                QStringLiteral("Images\\cross.jpg"),      QStringLiteral("Images\\BOARD.WMF")};
+        sound.prepare(qm::soundsReadEarly());
+        const QStringList ahead = qm::picturesReadEarly();
         for (int i = 0; i < ahead.size(); ++i)
             QTimer::singleShot(20 + i, &app, [&pictures, path = ahead[i]] { (void)pictures.load(path); });
     });

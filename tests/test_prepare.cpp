@@ -45,6 +45,26 @@ void copyAssets(const QString& from, const QString& to, const QStringList& skip)
 class PrepareTest : public QObject {
     Q_OBJECT
 private slots:
+    // The pictures read just after the title screen are every picture the start screen,
+    // the menus and the exercise screens show: opening them reads nothing more.
+    void picturesReadEarlyAreAllTheScreensNeed() {
+        Rig rig;
+        rig.flow->start();  // the title screen reads its own picture as it loads
+        const int title = rig.pictures.picturesKept();
+        for (const QString& path : picturesReadEarly()) QVERIFY2(rig.pictures.load(path).picture, qPrintable(path));
+        const int early = rig.pictures.picturesKept();
+        QCOMPARE(early, title + int(picturesReadEarly().size()));
+        rig.open(QStringLiteral("intro0"));
+        for (int k = 1; k <= 6; ++k) rig.open(QStringLiteral("menu%1").arg(k));
+        for (const ScreenEntry& e : rig.flow->catalogue().entries()) {
+            rig.open(e.name);
+            rig.clock.advance(1);
+            rig.flow->unload(e.name);
+            rig.collect();
+        }
+        QCOMPARE(rig.pictures.picturesKept(), early);
+    }
+
     void placesScreenOnTheDesktop_data() {
         QTest::addColumn<QSize>("desktop");
         QTest::addColumn<double>("left");

@@ -6,6 +6,19 @@
 
 namespace qm {
 
+QStringList soundsReadEarly() {
+    return {QStringLiteral("wav\\click.wav"), QStringLiteral("wav\\cash.wav"),  QStringLiteral("wav\\boink.wav"),
+            QStringLiteral("wav\\beep.wav"),  QStringLiteral("wav\\whizz.wav"), QStringLiteral("wav\\typekey.wav")};
+}
+
+QStringList picturesReadEarly() {
+    return {QStringLiteral("Images\\literacy22.jpg"), QStringLiteral("Images\\logo2.jpg"),
+            QStringLiteral("Images\\literacy2.jpg"),  QStringLiteral("Images\\exit.jpg"),
+            QStringLiteral("Images\\next.jpg"),       QStringLiteral("Images\\answer.jpg"),
+            QStringLiteral("Images\\check.jpg"),      QStringLiteral("Images\\tick.jpg"),
+            QStringLiteral("Images\\cross.jpg"),      QStringLiteral("Images\\BOARD.WMF")};
+}
+
 namespace {
 
 constexpr double kScreenWidth = 12000;

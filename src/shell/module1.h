@@ -3,6 +3,7 @@
 // screen but the title runs when it loads, and the one sound request.
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <map>
 #include <optional>
@@ -20,6 +21,11 @@ using VInt = std::optional<int>;
 
 // The number a value holds, 0 for an empty one (as arithmetic on an empty value sees it).
 inline int num(const VInt& v) { return v.value_or(0); }
+
+// The sounds every screen may ask for, and the pictures of the shell's screens and the
+// exercise frame: read just after the title screen is up, so that no click waits on a file.
+QStringList soundsReadEarly();
+QStringList picturesReadEarly();
 
 class Module1 {
 public:

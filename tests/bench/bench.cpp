@@ -184,10 +184,11 @@ ReflowFigures reflow() {
         if (!s) continue;
         rig.clock.advance(1);
         if (!QTest::qWaitForWindowExposed(s)) std::fprintf(stderr, "qm_bench: %s was never shown\n", name);
-        for (const DragRow& row : s->bank()) {
-            const QString sentence = QString::fromUtf16(row.sentence);
+        // The bank as the screen filled it on its first tick.
+        for (int q = 0; q < 100 && !rig.m.QuestionBank[q].isEmpty(); ++q) {
+            const QString sentence = rig.m.QuestionBank[q];
             s->tiles.clear();
-            s->tiles.fill(sentence, QString::fromUtf16(row.key));
+            s->tiles.fill(sentence, rig.m.AnswerBank[q]);
             s->tiles.layOut(s->flow(), false);
             s->tiles.showTiles();
             s->repaint();
@@ -228,9 +229,7 @@ struct SoundFigures {
 
 SoundFigures firstSound() {
     SoundFigures f;
-    const QStringList files{QStringLiteral("wav\\click.wav"), QStringLiteral("wav\\cash.wav"),
-                            QStringLiteral("wav\\boink.wav"), QStringLiteral("wav\\beep.wav"),
-                            QStringLiteral("wav\\whizz.wav"), QStringLiteral("wav\\typekey.wav")};
+    const QStringList files = soundsReadEarly();
     QElapsedTimer t;
     {
         RealSoundPlayer cold(assetsFolder());

@@ -99,6 +99,8 @@ void Monkey::restart() {
     menus_.clear();
     rig_.reset();
     rig_ = std::make_unique<Rig>();
+    // As the program does once its title screen is up (a fresh run starts with nothing read).
+    for (const QString& path : picturesReadEarly()) (void)rig_->pictures.load(path);
     windowManagerUsed_ = false;
     rig_->flow->start();
     check(QStringLiteral("start"));
