@@ -32,11 +32,7 @@ struct Play {
         rig.clock.advance(1);
         rig.quiet();
     }
-    int rowOf(const QString& sentence) const {
-        for (int i = 0; i < N; ++i)
-            if (rig.m.QuestionBank[i] == sentence) return i;
-        return -1;
-    }
+    int rowOf(const QString& sentence) const { return rig.rowOf(sentence); }
     void show(int k) {
         QVERIFY(k >= 0 && k < N);
         if (rig.m.LastPick == k) {

@@ -39,11 +39,7 @@ struct Play {
         rig.quiet();
     }
     int rows() const { return int(s->bank().size()); }
-    int rowOf(const QString& sentence) const {
-        for (int i = 0; i < rows(); ++i)
-            if (rig.m.QuestionBank[i] == sentence) return i;
-        return -1;
-    }
+    int rowOf(const QString& sentence) const { return rig.rowOf(sentence); }
     // Shows row k through the next-question button.
     void show(int k) {
         QVERIFY(k >= 0 && k < rows());

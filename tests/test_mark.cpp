@@ -35,11 +35,7 @@ struct Play {
         rig.clock.advance(1);
         rig.quiet();
     }
-    int rowOf(const QString& sentence) const {
-        for (int i = 0; i < 30; ++i)
-            if (rig.m.QuestionBank[i] == sentence) return i;
-        return -1;
-    }
+    int rowOf(const QString& sentence) const { return rig.rowOf(sentence); }
     void show(const QString& sentence) {
         const int k = rowOf(sentence);
         QVERIFY2(k >= 0, qPrintable(sentence));

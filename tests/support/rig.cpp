@@ -59,6 +59,12 @@ QPoint centreOf(const Control& c) { return c.mapTo(&c.form(), c.rect().center())
 
 void clickOn(const Control& c) { clickAt(c.form(), centreOf(c)); }
 
+int Rig::rowOf(const QString& sentence) const {
+    for (int i = 0; i < int(m.QuestionBank.size()); ++i)
+        if (!sentence.isEmpty() && m.QuestionBank[i] == sentence) return i;
+    return -1;
+}
+
 void Rig::collect() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 }  // namespace qm::test

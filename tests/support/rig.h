@@ -45,6 +45,8 @@ struct Rig {
     void collect();
     // Clears the record of sounds played.
     void quiet() { sound.played.clear(); }
+    // The row of the question bank that holds the sentence, or -1.
+    int rowOf(const QString& sentence) const;
 };
 
 // Makes sure the fonts of the program are loaded (once per test program).
