@@ -371,7 +371,7 @@ private slots:
         QTest::newRow("clause, first answer the third part") << "clause" << 29 << 3 << 2;
         QTest::newRow("mainclause") << "mainclause" << 30 << 2 << -1;
         QTest::newRow("parenthesis") << "parenthesis" << 37 << 4 << -1;
-        QTest::newRow("parenthesis, three parts") << "parenthesis" << 37 << 4 << 1;
+        QTest::newRow("parenthesis, the first row of its bank") << "parenthesis" << 37 << 4 << 1;
         QTest::newRow("sentence") << "sentence" << 31 << 2 << -1;
         QTest::newRow("hyphen") << "hyphen" << 2 << 2 << -1;
     }
