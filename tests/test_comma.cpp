@@ -466,14 +466,81 @@ private slots:
         QCOMPARE(rig.flow->front(), QStringLiteral("menu2"));
     }
 
+    // With sound off two decisions and a new sentence go on as ever, in silence.
     void silentWhenSoundIsOff() {
         Play p;
         p.rig.m.SoundOn = 0;
+        p.show(0);  // "Red amber and green ...": a comma after "Red", none after "amber"
         p.s->Label5_Click(kCommaBox);
         p.s->Label5_Click(kNoCommaBox);
+        QCOMPARE(p.s->WordPos, 2);
+        QCOMPARE(p.s->Label1->Caption(), QStringLiteral("Correct"));
+        QVERIFY(p.s->Label1->Visible());
+        QCOMPARE(p.s->Label9->Caption(), QStringLiteral(" 2 out of 9"));
+        p.rig.random.push(0.5);
         p.s->cmdgo_Click();
+        QVERIFY(p.deciding());
+        QCOMPARE(p.s->WordPos, 0);
         QVERIFY(p.rig.sound.played.isEmpty());
-        QVERIFY(!p.s->Label1->Caption().isEmpty());
+    }
+
+    // Every label and box of the screen in its place, font and colour.
+    void comma2Layout_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("index");  // -1: not an array
+        QTest::addColumn<QRectF>("place");  // zero size: the label sizes itself
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<bool>("boxed");  // on black, in a single border
+        QTest::addColumn<bool>("shown");  // on the first sentence
+        const QString serif = QStringLiteral("Times New Roman"), tahoma = QStringLiteral("Tahoma");
+        const QColor darkRed(192, 0, 0), pink(255, 192, 255);
+        QTest::newRow("question") << "Label4" << 0 << QRectF(0, 1440, 10215, 975) << serif << 20.25 << true << darkRed
+                                  << false << true;
+        QTest::newRow("instruction") << "Label4" << 1 << QRectF(240, 120, 9735, 1455) << serif << 24.0 << false << pink
+                                     << false << true;
+        QTest::newRow("COMMA") << "Label5" << 0 << QRectF(1320, 6600, 3315, 735) << tahoma << 24.0 << true << kYellow
+                               << true << true;
+        QTest::newRow("NO COMMA") << "Label5" << 1 << QRectF(5520, 6600, 3315, 735) << tahoma << 24.0 << true
+                                  << kYellow << true << true;
+        QTest::newRow("SCORE") << "Label3" << -1 << QRectF(4200, 2280, 0, 0) << serif << 27.75 << false << kYellow
+                               << false << true;
+        QTest::newRow("score line") << "Label9" << -1 << QRectF(3360, 2880, 3435, 735) << tahoma << 24.0 << true
+                                    << kYellow << true << true;
+        QTest::newRow("feedback") << "Label1" << -1 << QRectF(120, 7800, 9855, 735) << serif << 27.75 << false
+                                  << kYellow << false << false;
+    }
+    void comma2Layout() {
+        QFETCH(QString, name);
+        QFETCH(int, index);
+        QFETCH(QRectF, place);
+        QFETCH(QString, face);
+        QFETCH(double, points);
+        QFETCH(bool, bold);
+        QFETCH(QColor, colour);
+        QFETCH(bool, boxed);
+        QFETCH(bool, shown);
+        Play p;
+        const Label* l = name == QLatin1String("Label4")   ? p.s->Label4(index)
+                         : name == QLatin1String("Label5") ? p.s->Label5(index)
+                         : name == QLatin1String("Label3") ? p.s->Label3
+                         : name == QLatin1String("Label9") ? p.s->Label9
+                                                           : p.s->Label1;
+        QVERIFY(l);
+        QCOMPARE(QPointF(l->Left(), l->Top()), place.topLeft());
+        if (!place.size().isEmpty()) QCOMPARE(QSizeF(l->Width(), l->Height()), place.size());
+        QCOMPARE(l->Font().name, face);
+        QCOMPARE(l->Font().points, points);
+        QCOMPARE(l->Font().bold, bold);
+        QCOMPARE(l->ForeColor(), colour);
+        if (!place.size().isEmpty()) QVERIFY(l->Alignment() == Align::Center);
+        QCOMPARE(l->backStyle() == BackStyle::Opaque && l->BackColor() == QColor(0, 0, 0) &&
+                     l->BorderStyle() == Border::FixedSingle,
+                 boxed);
+        QCOMPARE(l->Visible(), shown);
+        QVERIFY2(l->textHeightTwips() <= l->Height() || place.size().isEmpty(), qPrintable(l->Caption()));
     }
 
     // Another screen opened beside this one may leave anything in the shared tables: rows

@@ -272,11 +272,19 @@ private slots:
         QCOMPARE(copy->Left(), 2520 + (1875 - copy->Width()) / 2);
         // The later tiles follow the key's width.
         QCOMPARE(p.tile(3)->Left(), tile->Left() + tile->Width() + 120);
-        // A fixed tile takes no more drops.
+        // A fixed tile takes no more drops: pressed, moved into the dustbin and let go there
+        // (the events go to the tile itself, not to the marker over it), it stays in place.
         p.rig.quiet();
-        QTest::mousePress(tile, Qt::LeftButton);
-        QTest::mouseRelease(tile, Qt::LeftButton);
+        const QPointF at(tile->Left(), tile->Top());
+        const QPoint grip = tile->rect().center();
+        const QPoint bin = grip + px(3000 - tile->Left(), 3700 - tile->Top());
+        QTest::mousePress(tile, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(tile, bin);
+        QTest::mouseRelease(tile, Qt::LeftButton, {}, bin);
+        QCOMPARE(QPointF(tile->Left(), tile->Top()), at);
         QVERIFY(p.rig.sound.played.isEmpty());
+        QCOMPARE(p.s->Label9->Caption(), QStringLiteral(" 1"));
+        QCOMPARE(copy->Caption(), QStringLiteral("red"));
     }
 
     void wordThatMustStay() {
@@ -358,21 +366,26 @@ private slots:
         QCOMPARE(p.tile(2)->Left(), p.tile(1)->Left() + p.tile(1)->Width() + 120);
     }
 
-    // A stray tile lying before the dropped one does not pull the rest of the sentence
-    // after it: the words after the drop go back to their places in the sentence.
+    // The re-flow after a drop places the dropped tile and those after it where the
+    // sentence's own flow puts them, counted from the first tile over the widths of all
+    // tiles; it does not chain them on from wherever the tile before the drop lies. So a
+    // stray tile just before the dropped one, let go outside the dustbin, does not pull the
+    // dropped tile or the rest of the sentence after it.
     void strayTileBeforeTheDrop() {
         Play<DustbinScreen> p("conv");
         p.show(u"It was the teacher what said it. ");
         const double saidLeft = p.tile(5)->Left();
-        p.dropAt(2, 6000, 1500);  // "the", let go above the dustbin's window
-        QCOMPARE(p.tile(2)->Top(), 1500.0);
+        const double teacherLeft = p.tile(3)->Left();
+        p.dropAt(3, 6000, 1500);  // "teacher", let go above the dustbin's window
+        QCOMPARE(p.tile(3)->Top(), 1500.0);
         p.dropAt(4, 3000, 3500);  // "what": right, its key "who" is narrower
         QCOMPARE(p.tile(4)->Caption(), QStringLiteral("who"));
         QCOMPARE(p.tile(4)->Top(), 5400.0);
-        QCOMPARE(p.tile(4)->Left(), p.tile(3)->Left() + p.tile(3)->Width() + 120);
+        QCOMPARE(p.tile(4)->Left(), teacherLeft + p.tile(3)->Width() + 120);
+        QCOMPARE(p.tile(5)->Left(), p.tile(4)->Left() + p.tile(4)->Width() + 120);
         QVERIFY(p.tile(5)->Left() < saidLeft);
         QCOMPARE(p.tile(5)->Top(), 5400.0);
-        QCOMPARE(QPointF(p.tile(2)->Left(), p.tile(2)->Top()), QPointF(6000, 1500));
+        QCOMPARE(QPointF(p.tile(3)->Left(), p.tile(3)->Top()), QPointF(6000, 1500));
     }
 
     // After a wider or narrower key the later tiles flow again, between lines too, and the
@@ -522,14 +535,15 @@ private slots:
         Form& form = *p.s;
         Label* what = p.tile(4);
         const double left = what->Left(), top = what->Top();
-        // The right button: the tile stays, and its release over the sentence counts for nothing.
+        // The right button: the tile stays in the sentence. It is let go with the pointer over
+        // the dustbin, but the drop test looks at where the tile lies, so nothing counts.
         pressAt(form, centreOf(*what), Qt::RightButton);
         moveTo(form, px(3400, 3900));
         QCOMPARE(what->Left(), left);
         releaseAt(form, px(3400, 3900), Qt::RightButton);
         QCOMPARE(what->Top(), top);
         QVERIFY(p.rig.sound.played.isEmpty());
-        // Left and right held together: no move either.
+        // Left and right held together: no move either, and again no drop.
         pressAt(form, centreOf(*what));
         QTest::mousePress(form.windowHandle(), Qt::RightButton, {}, centreOf(*what));
         moveTo(form, px(3400, 3900));
@@ -701,12 +715,10 @@ private slots:
         QCOMPARE(p.s->Label1->Caption(), QStringLiteral("Wrong"));
         QCOMPARE(p.rig.m.ResultFlag, std::optional<int>(1));
         QVERIFY(p.s->Label6(0)->Visible());
-        // Before the judgement the tiles cannot be moved, and a release never counts.
+        // Before the judgement the tiles cannot be moved.
         const double left = p.tile(2)->Left();
         p.s->Label7_MouseMove(2, 1, 0, 3000, -2000);
         QCOMPARE(p.tile(2)->Left(), left);
-        p.release(2);
-        QCOMPARE(p.s->Label1->Caption(), QStringLiteral("Wrong"));
         p.s->Label6_Click(1);
         QCOMPARE(p.s->Label1->Caption(), QStringLiteral("Correct"));
         QCOMPARE(p.rig.sound.played, (QStringList{kBoink, kCash}));
@@ -832,6 +844,30 @@ private slots:
         QCOMPARE(p.s->Label9->Caption(), QStringLiteral("-2"));
     }
 
+    // Each container takes only its own kind of word: a word of another kind dropped in it
+    // is wrong (a pronoun in "Nouns" and a noun in "Pronouns" are tried elsewhere). The
+    // first line reads "Florence Nightingale turned her back".
+    void containerRefusesTheOtherKinds_data() {
+        QTest::addColumn<int>("container");
+        QTest::addColumn<int>("word");
+        QTest::newRow("Proper Nouns refuses a pronoun") << 0 << 3;
+        QTest::newRow("Proper Nouns refuses a noun") << 0 << 4;
+        QTest::newRow("Pronouns refuses a proper noun") << 1 << 0;
+        QTest::newRow("Nouns refuses a proper noun") << 2 << 1;
+    }
+    void containerRefusesTheOtherKinds() {
+        QFETCH(int, container);
+        QFETCH(int, word);
+        Play<Noun2Screen> p("noun2");
+        QCOMPARE(p.rig.m.CodeBank[0], QStringLiteral("11023"));
+        Label* box = p.s->Label5(container);
+        p.dropAt(word, box->Left() + 300, 5200);
+        QCOMPARE(p.s->Label1->Caption(), QStringLiteral("Wrong"));
+        QCOMPARE(p.s->Label9->Caption(), QStringLiteral("-1"));
+        QCOMPARE(p.rig.sound.played, QStringList{kBoink});
+        QCOMPARE(p.s->Label2(word)->Left(), box->Left() + (box->Width() - p.s->Label2(word)->Width()) / 2);
+    }
+
     // The stretched windows of the three containers never overlap.
     void containerWindowsDoNotOverlap() {
         Play<Noun2Screen> p("noun2");
@@ -923,7 +959,13 @@ private slots:
             if (d.second) {
                 QVERIFY(s->Label8);
                 QCOMPARE(s->Label8->Caption(), QString::fromLatin1(d.second));
-                QCOMPARE(QPointF(s->Label8->Left(), s->Label8->Top()), QPointF(120, 1560));
+                // Centred across the line designed from Left 120, 9855 wide, at Top 1560,
+                // 855 high (the label is a little wider, evenly, so the text keeps to one line).
+                QCOMPARE(s->Label8->Left() + s->Label8->Width() / 2, 120 + 9855 / 2.0);
+                QVERIFY(s->Label8->Width() >= 9855);
+                QCOMPARE(s->Label8->Top(), 1560.0);
+                QCOMPARE(s->Label8->Height(), 855.0);
+                QVERIFY(s->Label8->Alignment() == Align::Center);
                 QVERIFY(serif(s->Label8, 24, QColor(255, 128, 0)));
                 QCOMPARE(s->Label8->linesNeeded(), 1);
                 QVERIFY(s->Label8->Visible());
@@ -960,6 +1002,7 @@ private slots:
         QVERIFY(s->Label8->textHeightTwips() <= s->Label8->Height());
         QVERIFY(s->Label8->Visible());
         QCOMPARE(place(s->Label5), QRectF(2520, 2520, 1875, 1935));
+        QCOMPARE(s->Label10->Caption(), QStringLiteral("DUSTBIN"));
         QCOMPARE(QPointF(s->Label10->Left(), s->Label10->Top()), QPointF(2565, 2040));
         QVERIFY(tahoma(s->Label10, 18, kYellow));
         QCOMPARE(s->Label3->Caption(), QStringLiteral("COUNTER"));
@@ -993,6 +1036,7 @@ private slots:
         QVERIFY(!s->Label8->Visible());
         QCOMPARE(place(s->Label5), QRectF(4080, 3000, 1875, 1935));
         QVERIFY(!s->Label5->Visible());
+        QCOMPARE(s->Label10->Caption(), QStringLiteral("DUSTBIN"));
         QCOMPARE(QPointF(s->Label10->Left(), s->Label10->Top()), QPointF(4125, 2520));
         QVERIFY(!s->Label10->Visible());
         QVERIFY(!s->Label9->Visible());

@@ -157,11 +157,20 @@ private slots:
         p.show(Q + QStringLiteral("Will it snow this year? asked Alex. "));
         QCOMPARE(p.s->Label9(Quotes)->Caption(), QStringLiteral("quotation marks"));
         QCOMPARE(p.s->Label7(Quotes)->Caption(), Q);
-        p.s->Label7(Apostrophe)->Click();
-        QCOMPARE(p.s->Label1->Caption(), QStringLiteral("Wrong"));
+        // A right first click: the tick, the corrected sentence and the right box blinking.
         p.s->Label7(Quotes)->Click();
         QCOMPARE(p.s->Label1->Caption(), QStringLiteral("Correct"));
+        QVERIFY(p.s->Label1->Visible());
+        QCOMPARE(p.rig.sound.played, QStringList{kWhizz});
+        QVERIFY(p.s->Label6->Visible());
         QCOMPARE(p.s->Label6->Caption(), Q + QStringLiteral("Will it snow this year?") + Q + QStringLiteral(" asked Alex. "));
+        p.rig.clock.advance(250);
+        QVERIFY(p.inverted(Quotes));
+        QVERIFY(p.othersNormal(Quotes));
+        p.rig.clock.advance(250);
+        QVERIFY(p.normal(Quotes));
+        p.s->Label7(Apostrophe)->Click();
+        QCOMPARE(p.s->Label1->Caption(), QStringLiteral("Wrong"));
         p.rig.clock.advance(250);
         QVERIFY(p.inverted(Quotes));
         QVERIFY(p.othersNormal(Quotes));

@@ -26,11 +26,25 @@ struct Play {
     PartsScreen* s = nullptr;
     int N, G;
 
-    Play(const char* name, int questions, int group, bool sound = true) : N(questions), G(group) {
+    // The first question is question 1, or with `firstKey` the first question of the bank
+    // whose answer is that part (the screen is opened once to learn its bank, then again).
+    Play(const char* name, int questions, int group, bool sound = true, int firstKey = -1) : N(questions), G(group) {
         rig.m.SoundOn = sound ? 1 : 0;
         rig.m.LastPick = 0;  // the first draw below then lands on question 1
         s = rig.open<PartsScreen>(QString::fromLatin1(name));
         rig.clock.advance(1);
+        if (firstKey >= 0) {
+            int n = 0;
+            while (n < N && num(rig.m.AnswerKey[n]) != firstKey) ++n;
+            QVERIFY2(n < N, "no question of the bank has that answer");
+            rig.flow->unload(QString::fromLatin1(name));
+            rig.collect();
+            rig.m.LastPick.reset();
+            rig.random.push((n + 0.5) / N);
+            s = rig.open<PartsScreen>(QString::fromLatin1(name));
+            rig.clock.advance(1);
+            QCOMPARE(*rig.m.LastPick, n);
+        }
         rig.quiet();
     }
     // The question whose first part reads `first`.
@@ -352,22 +366,32 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("N");
         QTest::addColumn<int>("G");
-        QTest::newRow("clause") << "clause" << 29 << 3;
-        QTest::newRow("mainclause") << "mainclause" << 30 << 2;
-        QTest::newRow("parenthesis") << "parenthesis" << 37 << 4;
-        QTest::newRow("sentence") << "sentence" << 31 << 2;
-        QTest::newRow("hyphen") << "hyphen" << 2 << 2;
+        QTest::addColumn<int>("firstKey");  // -1: the first question is question 1
+        QTest::newRow("clause") << "clause" << 29 << 3 << -1;
+        QTest::newRow("clause, first answer the third part") << "clause" << 29 << 3 << 2;
+        QTest::newRow("mainclause") << "mainclause" << 30 << 2 << -1;
+        QTest::newRow("parenthesis") << "parenthesis" << 37 << 4 << -1;
+        QTest::newRow("parenthesis, the first row of its bank") << "parenthesis" << 37 << 4 << 1;
+        QTest::newRow("sentence") << "sentence" << 31 << 2 << -1;
+        QTest::newRow("hyphen") << "hyphen" << 2 << 2 << -1;
     }
     void realClicksOnEveryScreen() {
         QFETCH(QString, name);
         QFETCH(int, N);
         QFETCH(int, G);
+        QFETCH(int, firstKey);
         for (bool sound : {true, false}) {
-            Play p(name.toLatin1().constData(), N, G, sound);
+            Play p(name.toLatin1().constData(), N, G, sound, firstKey);
             const int n = *p.rig.m.LastPick;
-            QCOMPARE(n, 1);
+            if (firstKey < 0) QCOMPARE(n, 1);
+            // The first question after the screen opens shows its prompt and a square for
+            // each part it has, as every later question does.
+            QVERIFY(p.s->Label4->Visible());
+            for (Label* box : p.s->Label5)
+                QCOMPARE(box->Visible(), box->Index() < 2 || !p.s->Label1(box->Index())->Caption().isEmpty());
             const bool keyedTwice = name == QLatin1String("sentence");
             const int right = num(p.rig.m.AnswerKey[keyedTwice ? 2 * n + 1 : n]);
+            if (firstKey >= 0) QCOMPARE(right, firstKey);
             const int wrong = right == 0 ? 1 : 0;
             clickOn(*p.s->Label5(right));
             QCOMPARE(p.s->Label6->Caption(), QStringLiteral("Correct"));
@@ -414,7 +438,12 @@ private slots:
         Rig rig;
         rig.m.SoundOn = 1;
         auto* s = rig.open<PartsScreen>(QStringLiteral("parenthesis"));
-        s->Label5(1)->Click();  // hidden before the first question: nothing happens
+        // The squares are hidden before the first question: a click where one will be
+        // neither answers nor starts a blink.
+        clickOn(*s->Label5(1));
+        QVERIFY(rig.sound.played.isEmpty());
+        QVERIFY(!s->Label6->Visible());
+        QVERIFY(!s->Timer2->Enabled());
         s->cmdgo->Click();
         rig.clock.advance(2000);
         QVERIFY(s->Label1(0)->Visible());

@@ -254,6 +254,12 @@ private slots:
         QVERIFY(p.s->Label9->Visible());
         p.rig.clock.advance(999);
         QCOMPARE(p.s->Label9->Caption(), last);
+        // STOP then is judged by the word the box shows, not by the place the box starts
+        // from (place 0, the right word's).
+        QVERIFY(last != p.extra(0));
+        p.s->Label8->Click();
+        QCOMPARE(p.s->Label1->Caption(), QStringLiteral("Wrong"));
+        QVERIFY(!p.s->Label3->Visible());
         p.rig.clock.advance(1);
         QCOMPARE(p.s->Label9->Caption(), p.extra(1));
 
@@ -266,6 +272,9 @@ private slots:
         c.s->Label7(c.theWord())->Click();
         c.rig.clock.advance(999);
         QCOMPARE(c.s->Label9->Caption(), QString());
+        c.s->Label8->Click();  // the empty box is no word, whatever place it starts from
+        QCOMPARE(c.s->Label1->Caption(), QStringLiteral("Wrong"));
+        QVERIFY(!c.s->Label3->Visible());
         c.rig.clock.advance(1);
         QCOMPARE(c.s->Label9->Caption(), c.extra(1));
     }

@@ -284,12 +284,30 @@ private slots:
     }
 
     // A right STOP freezes the box on the right category, silences the steps and shows
-    // the explanation; STOP again is judged against the frozen box and is right again.
+    // the explanation of that category; STOP again is judged against the frozen box and is
+    // right again.
+    void rightStopFreezesTheBox_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("category");
+        QTest::addColumn<QString>("explanation");
+        QTest::newRow("Narrative") << "Once upon a time." << 0 << "Narrative means story telling.";
+        QTest::newRow("Instructions") << "Plug the red lead into the red socket." << 1
+                                      << "Instructions give directions and information.";
+        QTest::newRow("Report") << "The bridge has become unsafe for vehicles." << 2
+                                << "Reports are statements of facts.";
+        QTest::newRow("Persuasion") << QString::fromUtf8("You’ll get better results than ever using our product.") << 3
+                                    << "Persuasive texts try to influence or win over the reader.";
+    }
     void rightStopFreezesTheBox() {
+        QFETCH(QString, text);
+        QFETCH(int, category);
+        QFETCH(QString, explanation);
         StopBox b("conventions", 0);
-        const int row = b.rowOf(QStringLiteral("The bridge has become unsafe for vehicles."));
+        const int row = b.rowOf(text);
+        QVERIFY2(row >= 0, qPrintable(text));
         b.next(row, 0);
-        b.waitFor(2);
+        QVERIFY(!b.s->Label4(2)->Visible());
+        b.waitFor(category);
         b.rig.quiet();
         b.s->Label8_Click();
         QCOMPARE(b.s->Label1->Caption(), QStringLiteral("Correct"));
@@ -297,9 +315,9 @@ private slots:
         QVERIFY(b.s->tmrtick->Enabled());
         QVERIFY(!b.s->Timer2->Enabled());
         QVERIFY(b.s->Label4(2)->Visible());
-        QCOMPARE(b.s->Label4(2)->Caption(), QStringLiteral("Reports are statements of facts."));
+        QCOMPARE(b.s->Label4(2)->Caption(), explanation);
         b.rig.clock.advance(30000);
-        QCOMPARE(b.box(), QStringLiteral("Report"));
+        QCOMPARE(b.box(), b.s->categories()[category]);
         QCOMPARE(b.rig.sound.played, QStringList{kWhizz});
         QCOMPARE(b.s->imgtick->Width(), 736.0);
         b.s->Label8_Click();
@@ -402,6 +420,18 @@ private slots:
         QCOMPARE(b.s->Label4(2)->ForeColor(), kDarkRed);
         QCOMPARE(question->Caption(), QStringLiteral("Is the text shown in red a phrase or a clause?"));
         QCOMPARE(b.key(dogs), 1);
+        // STOP is judged by the class of the marked part, not by which part is marked: the
+        // first part of this sentence is a clause.
+        b.rig.clock.advance(1000);
+        QCOMPARE(b.box(), QStringLiteral("Clause"));
+        b.s->Label8_Click();
+        QCOMPARE(b.s->Label1->Caption(), QStringLiteral("Correct"));
+        // The second part of the other sentence is a phrase.
+        b.next(wallet, 1);
+        b.rig.clock.advance(1000);
+        QCOMPARE(b.box(), QStringLiteral("Phrase"));
+        b.s->Label8_Click();
+        QCOMPARE(b.s->Label1->Caption(), QStringLiteral("Correct"));
     }
 
     // Both stop-box screens take the pupil's clicks through the window: STOP on the right

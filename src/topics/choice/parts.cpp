@@ -51,8 +51,10 @@ void PartsScreen::ShowNextQuestion() {
     if (!n) return;
     const QStringList rows = rowsOf(*n);
     for (Label* part : Label1) part->setCaption(rows.value(part->Index()));
-    if (Label1.count() == 3 && Label1(2)->Caption().isEmpty())
-        if (Label* third = Label5(2)) third->Hide();
+    // The third square shows exactly when the question has a third part, on the first
+    // question after the screen opens (when every square is still hidden) as on every other.
+    if (Label1.count() == 3)
+        if (Label* third = Label5(2)) third->setVisible_(!Label1(2)->Caption().isEmpty());
     markParts(*n);
     layOut();
     if (Label3 && d_.answerLine) Label3->setCaption(d_.answerLine(rows, currentKey().value_or(-1)));

@@ -7,7 +7,10 @@ DustbinScreen::DustbinScreen(Module1& m, const ScreenEntry& e, const DustbinDesi
     Label4 = addInstruction(QStringLiteral("Label4"), d.instructionPlace, d.instructionPoints, kYellow,
                             d.instruction);
     if (!d.secondInstruction.isEmpty())
-        Label8 = addInstruction(QStringLiteral("Label8"), {120, 1560, 10080, 855}, 24, kOrange,
+        // The second line is designed as 9855 wide from Left 120, a little narrower than
+        // its text; it is widened evenly on both sides so that the text stays on one line
+        // and centred where that design puts it.
+        Label8 = addInstruction(QStringLiteral("Label8"), {30, 1560, 10035, 855}, 24, kOrange,
                                 d.secondInstruction);
     Label10 = addCaption(QStringLiteral("Label10"), 2565, 2520, boldTahoma(18), kYellow, QStringLiteral("DUSTBIN"),
                          false);
