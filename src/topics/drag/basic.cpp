@@ -17,7 +17,7 @@ const DragRow kBank[] = {
     {u"Cheese is made from cows, goats or buffalo milk. ", u"Cheese is made from **** ***** ** ******* milk. "},
     {u"A tiny spider spun its web in the corner. ", u"A **** spider spun its web ** *** ******. "},
     {u"Grandma carefully wrapped the parcel. ", u"Grandma ********* wrapped the parcel. "},
-    {u"Please do not touch the hot oven. ", u"****** do not touch the hot oven. "},
+    {u"Please do not touch hot pans. ", u"****** do not touch hot pans. "},
     {u"Our class visited the enormous castle last Tuesday. ", u"Our class visited the ******** castle **** *******. "},
     {u"Amara (my best friend) plays the violin. ", u"Amara ** **** ****** plays the violin. "},
     {u"Only adults may use the very sharp knives. ", u"Only adults may use the **** sharp knives. "},

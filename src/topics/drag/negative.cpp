@@ -62,8 +62,8 @@ const DragRow kBank[] = {
      u"The distant stars were @not @invisible. ", u"The distant stars were visible."},
     {u"Nobody indoors was unaware of the storm. ",
      u"@Nobody indoors was @unaware of the storm. ", u"Everybody indoors was aware of the storm."},
-    {u"Under the stairs, nothing was untidy. ",
-     u"Under the stairs, @nothing was @untidy. ", u"Under the stairs, everything was tidy."},
+    {u"Nobody thought the important test was unfair. ",
+     u"@Nobody thought the important test was @unfair. ", u"Everybody thought the important test was fair."},
 };
 
 // The corrected sentence shows in bold Tahoma across the screen, under the tiles.

@@ -64,7 +64,7 @@ const DragRow kBank[] = {
      u"In 1969, the * American astronaut Neil Armstrong became the first person to walk on the Moon. "},
     {u"Each spring, frogs lay thousands of slimy eggs in still water. ",
      u"Each spring, frogs lay thousands of * eggs in still water. "},
-    {u"Annoyingly, only female mosquitoes bite people and animals. ",
+    {u"Surprisingly, only female mosquitoes bite people and animals. ",
      u"* only female mosquitoes bite people and animals. "},
     {u"Believe it or not, giant pandas spend up to fourteen hours a day munching on tasty bamboo. ",
      u"* * * * giant pandas spend up to fourteen hours a day munching on * bamboo. "},
