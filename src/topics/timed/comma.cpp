@@ -18,7 +18,7 @@ const WheelRow kBank[] = {
     {u"Great Britain is made up of three countries", u": ", u"England, Scotland and Wales."},
     {u"The recipe needs only four ingredients", u": ", u"flour, butter, sugar and eggs."},
     {u"Our class looks after some lively pets", u": ", u"a hamster, a goldfish and a stick insect."},
-    {u"Only one animal escaped", u": ", u"Percy the penguin."},
+    {u"Only one animal escaped", u": ", u"the zoo’s cheeky penguin."},
     {u"The Romans left their mark on Britain", u": ", u"roads, forts, baths and walls."},
     {u"Amir knew what he wanted", u": ", u"a puppy."},
     {u"The box held a surprise", u": ", u"the tiniest kitten I had ever seen."},
