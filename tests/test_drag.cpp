@@ -654,7 +654,7 @@ private slots:
         QCOMPARE(p.s->Label9->Caption(), QStringLiteral(" 2"));
         QCOMPARE(p.rig.sound.played, (QStringList{kBoink, kBeep, kBeep, kBoink}));
         // The next sentence starts the counter at "0" again, without underlines.
-        p.show(u"The car was not a nonstarter. ");
+        p.show(u"The car was not a non-starter. ");
         QCOMPARE(p.s->Label9->Caption(), QStringLiteral("0"));
         QVERIFY(!p.s->Label4->Visible());
         for (Label* t : p.s->Label7) QVERIFY(!t->Font().underline);

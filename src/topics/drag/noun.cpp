@@ -16,7 +16,7 @@ const DragRow kBank[] = {
     {u"Did you heard them cheering? ", u"Did you hear them cheering? ", u"V"},
     {u"Oliver eating his food and asked for more. ", u"Oliver ate his food and asked for more. ", u"V"},
     {u"The ink leaked all over the books. ", u"The ink leaked all over the books. ", u"X"},
-    {u"Yesterday the relay was win by yellow team. ", u"Yesterday the relay was won by yellow team. ", u"V"},
+    {u"Yesterday the relay was win by Yellow Team. ", u"Yesterday the relay was won by Yellow Team. ", u"V"},
     {u"They lit the barbecue early. ", u"They lit the barbecue early. ", u"X"},
     {u"The bees are buzzing round the flowers. ", u"The bees are buzzing round the flowers. ", u"X"},
     {u"The dogs barks at the postman. ", u"The dogs bark at the postman. ", u"V"},

@@ -8,7 +8,8 @@ namespace qm {
 
 namespace {
 
-// Rows 0 to 10 need a colon, 11 to 21 a semi-colon, 22 to 31 a comma.
+// Rows 0 to 10 need a colon, 11 to 21 a semi-colon, 22 to 31 a comma. A mark is stored
+// with the space that follows it in the sentence: none before a closing quotation mark.
 const WheelRow kBank[] = {
     {u"Jen’s a serious pupil", u": ", u"she’s hardworking, intelligent and thoughtful."},
     {u"Punctuation has many parts", u": ", u"colons, apostrophes, commas and more."},
@@ -16,31 +17,31 @@ const WheelRow kBank[] = {
     {u"Pack these for the trip", u": ", u"a raincoat, a sun hat and a packed lunch."},
     {u"Great Britain is made up of three countries", u": ", u"England, Scotland and Wales."},
     {u"The recipe needs only four ingredients", u": ", u"flour, butter, sugar and eggs."},
-    {u"Our class looks after three pets", u": ", u"a hamster, a goldfish and a stick insect."},
-    {u"Many animals are active at night", u": ", u"bats, owls, foxes and hedgehogs."},
-    {u"The Romans built many things in Britain", u": ", u"roads, forts, baths and walls."},
-    {u"Zainab plays three instruments", u": ", u"the piano, the flute and the drums."},
-    {u"The ice-cream van sells four flavours", u": ", u"vanilla, strawberry, mint and chocolate."},
+    {u"Our class looks after some lively pets", u": ", u"a hamster, a goldfish and a stick insect."},
+    {u"Only one animal escaped", u": ", u"the zoo’s cheeky penguin."},
+    {u"The Romans left their mark on Britain", u": ", u"roads, forts, baths and walls."},
+    {u"Amir knew what he wanted", u": ", u"a puppy."},
+    {u"The box held a surprise", u": ", u"the tiniest kitten I had ever seen."},
     {u"Ashwin likes football", u"; ", u"my friend Corey prefers cricket."},
     {u"Jill makes quilts and cushions", u"; ", u"the embroidery is by hand."},
-    {u"Maria reads every night", u"; ", u"her brother hardly ever opens a book."},
+    {u"Maria reads every night", u"; ", u"her brother prefers football, tennis and swimming."},
     {u"It was raining heavily", u"; ", u"however, the match still went ahead."},
     {u"Some people enjoy hot summers", u"; ", u"others prefer cold, frosty winters."},
-    {u"Dad packed the sandwiches", u"; ", u"my sister remembered the drinks."},
-    {u"The first half was dull", u"; ", u"the second half was full of goals."},
+    {u"Dad packed the sandwiches", u"; ", u"my sister remembered the plates, cups and drinks."},
+    {u"The first half was dull", u"; ", u"the second half had goals, penalties and a red card."},
     {u"My grandad grew up in Jamaica", u"; ", u"my nan grew up in Wales."},
-    {u"My cat sleeps all day", u"; ", u"the kitten next door never stops playing."},
-    {u"The sea was calm this morning", u"; ", u"now the waves are huge."},
+    {u"Zoe sings in the choir", u"; ", u"the rest of her family play guitar, drums and piano."},
+    {u"Most of my friends walk to school", u"; ", u"a few come by bus."},
     {u"Kai finished the race first", u"; ", u"his best friend came a close second."},
     {u"Workdays this week will be Monday", u", ", u"Tuesday and Friday."},
-    {u"'Come along now", u", ", u"' smiled the nurse."},
+    {u"'Come along now", u",", u"' smiled the nurse."},
     {u"She said with a sly grin", u", ", u"'This won’t hurt.'"},
-    {u"After the storm", u", ", u"the beach was covered in seaweed."},
-    {u"As soon as the bell rang", u", ", u"the children rushed outside."},
+    {u"After three days of storms", u", ", u"our beach was full of shells, wood and seaweed."},
+    {u"As soon as the bell rang", u", ", u"Sam, Leo and Ava rushed outside."},
     {u"Mr Patel", u", ", u"our head teacher, cycles to school every day."},
-    {u"We saw ducks", u", ", u"swans and geese on the lake."},
-    {u"Would you like another biscuit", u", ", u"Grandad?"},
-    {u"Carefully", u", ", u"Amir carried the tray of drinks to the table."},
+    {u"We saw ducks", u", ", u"swans, geese and herons on the lake."},
+    {u"Would you like one more biscuit", u", ", u"Grandad?"},
+    {u"For the picnic, we packed sandwiches", u", ", u"crisps, apples and lemonade."},
     {u"Our new puppy", u", ", u"who is called Pepper, loves chasing her tail."},
 };
 

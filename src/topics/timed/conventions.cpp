@@ -24,15 +24,15 @@ const Row kBank[] = {
     {u"The bridge has become unsafe for vehicles.", 2},
     {u"Grabbing her scarf, Lily ran out into the falling snow.", 0},
     {u"Long ago, a clever fox lived at the edge of a great forest.", 0},
-    {u"The attic door creaked open and Ravi crept inside.", 0},
-    {u"Nobody noticed the tiny dragon asleep behind the shed.", 0},
+    {u"Suddenly, the lights went out and somebody screamed!", 0},
+    {u"Could Ravi reach the cave before the tide came in?", 0},
     {u"\"Look, a seal!\" shouted Sam as the boat bobbed past.", 0},
     {u"When Mia opened the box, a kitten blinked up at her.", 0},
     {u"First, cut the orange into four equal pieces.", 1},
-    {u"When the bell rings, line up quietly by the door.", 1},
+    {u"Never put metal dishes in the microwave!", 1},
     {u"To make the dough, mix the flour with warm water.", 1},
     {u"You will need scissors, glue and a sheet of card.", 1},
-    {u"At the traffic lights, turn left and cross the bridge.", 1},
+    {u"Finally, check your answer: does it make sense?", 1},
     {u"Hedgehogs hibernate during the winter months.", 2},
     {u"The River Severn is the longest river in Britain.", 2},
     {u"Heavy rain caused flooding in the town centre yesterday.", 2},
@@ -43,7 +43,7 @@ const Row kBank[] = {
     {u"Don’t miss the most exciting film of the summer!", 3},
     {u"Surely every child deserves a longer playtime?", 3},
     {u"Crunchy Flakes are simply the tastiest cereal in the world.", 3},
-    {u"Vote for Amira for a cleaner, greener school!", 3},
+    {u"Vote for Amira for a cleaner, greener school.", 3},
 };
 
 const char* const kExplanations[] = {

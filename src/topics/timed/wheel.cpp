@@ -1,5 +1,7 @@
 #include "topics/timed/wheel.h"
 
+#include <QRegularExpression>
+
 namespace qm {
 
 WheelScreen::WheelScreen(Module1& m, const ScreenEntry& e, const WheelDesign& d)
@@ -158,9 +160,12 @@ void WheelRows::append(BankImage& bank, const QStringList& fields, int, BankProb
     QString mark = fields.value(1);
     QString after = fields.value(2);
     if (d_.markSpaced) {
-        // The space after the mark is the mark's, whether the file has it there or not.
-        mark = mark.trimmed() + QLatin1Char(' ');
+        // The space after the mark is the mark's, whether the file has it there or not;
+        // a closing quotation mark follows with no space ("now,' smiled").
         while (after.startsWith(QLatin1Char(' '))) after.remove(0, 1);
+        static const QRegularExpression closingQuote(QStringLiteral("^['\"’”](\\s|$)"));
+        mark = mark.trimmed();
+        if (!closingQuote.match(after).hasMatch()) mark += QLatin1Char(' ');
     }
     bank.question << fields.value(0) << mark << after;
     ++bank.questions;
