@@ -635,6 +635,7 @@ private slots:
             {{QStringLiteral("--check-bank"), banks}, QStringLiteral("unknown option --check-bank")},
             {{QStringLiteral("--foo")}, QStringLiteral("unknown option --foo")},
             {{QStringLiteral("--classroom"), QStringLiteral("-x")}, QStringLiteral("unknown option -x")},
+            {{QStringLiteral("-classroom")}, QStringLiteral("unknown option -classroom (did you mean --classroom?)")},
             {{QStringLiteral("--banks")}, QStringLiteral("--banks needs a folder")},
             {{QStringLiteral("--banks"), QStringLiteral("--classroom")}, QStringLiteral("--banks needs a folder")},
             {{QStringLiteral("tenses.tsv")}, QStringLiteral("\"tenses.tsv\" is not an option (they begin with --)")},

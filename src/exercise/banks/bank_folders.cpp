@@ -144,6 +144,18 @@ BankOptions parseBankOptions(const QStringList& arguments) {
         if (o.error.endsWith(QLatin1Char('.'))) o.error.chop(1);
         return o;
     }
+    // The program's own options begin with "--" (but for "-h"), as the whole-class display
+    // looks for "--classroom" only.
+    for (const QString& a : arguments.mid(1)) {
+        const QString bare = a.section(QLatin1Char('='), 0, 0);
+        if (a.startsWith(QStringLiteral("--")) || !a.startsWith(QLatin1Char('-')) || bare == QStringLiteral("-h")) continue;
+        for (const QCommandLineOption* own : {&help, &version, &classroom, &banks, &exportTo, &check}) {
+            if (own->names().contains(bare.mid(1))) {
+                o.error = QStringLiteral("unknown option %1 (did you mean -%1?)").arg(bare);
+                return o;
+            }
+        }
+    }
     for (const auto& [option, member] : folders) {
         if (!parser.isSet(*option)) continue;
         const QString folder = parser.value(*option);

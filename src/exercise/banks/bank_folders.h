@@ -15,8 +15,9 @@
 
 namespace qm {
 
-// The options of the command line. "--classroom" is read by the whole-class display itself;
-// Qt's own options ("-platform offscreen") are left to Qt.
+// The options of the command line, each beginning with "--" (and "-h"). "--classroom" is
+// read by the whole-class display itself; Qt's own options ("-platform offscreen") are left
+// to Qt.
 struct BankOptions {
     std::optional<QString> banks;        // --banks FOLDER: its files win over those of the bank folders
     std::optional<QString> exportTo;     // --export-banks FOLDER
