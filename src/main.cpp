@@ -57,8 +57,12 @@ int main(int argc, char** argv) {
     qm::nameTheProgram();
     if (!banks.error.isEmpty() || banks.help) {
         if (!banks.error.isEmpty()) std::fprintf(stderr, "quillmark: %s\n\n", qPrintable(banks.error));
-        std::fprintf(banks.help ? stdout : stderr, "%s", qPrintable(qm::bankUsage(qm::standardBankFolders())));
-        return banks.help && banks.error.isEmpty() ? 0 : 2;
+        std::fprintf(banks.error.isEmpty() ? stdout : stderr, "%s", qPrintable(qm::bankUsage(qm::standardBankFolders())));
+        return banks.error.isEmpty() ? 0 : 2;
+    }
+    if (banks.version) {
+        std::printf("quillmark %s\n", QM_VERSION);
+        return 0;
     }
     // Exporting and checking banks open no window: they measure texts at the real fonts
     // without a display, and end with their status.

@@ -137,6 +137,8 @@ private slots:
                                               << L{{"one\ntwo", "x"}, {"y", "z"}} << QList<int>{1, 3};
         QTest::newRow("blank lines") << QByteArray("a\tb\n\n\t\nc\td\n") << L{{"a", "b"}, {"c", "d"}}
                                      << QList<int>{1, 4};
+        QTest::newRow("lines of spaces and tabs") << QByteArray("a\tb\n  \n \t \r\n\"\"\t \nc\td\n")
+                                                  << L{{"a", "b"}, {"c", "d"}} << QList<int>{1, 5};
         QTest::newRow("typographic marks") << QByteArray("I\xE2\x80\x99m\t\xE2\x80\x93\n")
                                            << L{{QString::fromUtf8("I’m"), QString::fromUtf8("–")}} << QList<int>{1};
         // Excel's "Unicode Text", both byte orders.
@@ -253,10 +255,10 @@ private slots:
         }) << QStringLiteral("102: more than 100 rows");
         QTest::newRow("extra field") << QByteArray("tenses") << edited("tenses", [](R& r) {
             r[3] << QStringLiteral("more");
-        }) << QStringLiteral("4: 3 fields where the rows of this screen have 2");
+        }) << QStringLiteral("4: 3 columns where this exercise has 2 (sentence, answer");
         QTest::newRow("missing field") << QByteArray("tenses") << edited("tenses", [](R& r) {
             r[9].removeLast();
-        }) << QStringLiteral("10: 1 fields where the rows of this screen have 2");
+        }) << QStringLiteral("10: 1 column where this exercise has 2 (sentence, answer");
         QTest::newRow("line break in a field") << QByteArray("tenses") << edited("tenses", [](R& r) {
             r[2][0] = QStringLiteral("He ran\naway.");
         }) << QStringLiteral("3: a tab or a line break inside a field");
@@ -287,6 +289,22 @@ private slots:
                                                               std::swap(r[6][2], r[6][3]);
                                                           })
                                                        << QStringLiteral("7: the right word must be");
+        // Stopping on the word the sentence already has makes a sensible sentence.
+        QTest::newRow("wrong word is the preposition") << QByteArray("prepositions") << edited("prepositions", [](R& r) {
+            r[1][4] = QStringLiteral("behind");
+        }) << QStringLiteral("2: the wrong word 2 \"behind\" is the word to find itself");
+        QTest::newRow("wrong word is the connective") << QByteArray("connectives") << edited("connectives", [](R& r) {
+            r[3][4] = QStringLiteral("Although");
+        }) << QStringLiteral("4: the wrong word 2 \"Although\" is the word to find itself");
+        // Any changed word counts as the one to find, so a preposition swap changes one word.
+        QTest::newRow("preposition swap of two words") << QByteArray("prepositions") << edited("prepositions", [](R& r) {
+            r[1][1] = QStringLiteral("The gang ran near the shed.");
+        }) << QStringLiteral("2: the swapped sentence has \"ran near\" in place of \"hid behind\": this exercise swaps "
+                             "one word for one word");
+        QTest::newRow("preposition of two words swapped in") << QByteArray("prepositions") << edited("prepositions", [](R& r) {
+            r[2] = QStringList{r[2][0], QStringLiteral("She put the books next to the shelf."), QStringLiteral("next to"),
+                               r[2][3], r[2][4], r[2][5]};
+        }) << QStringLiteral("3: the swapped sentence has \"next to\" in place of \"on\"");
         QTest::newRow("wheel mark") << QByteArray("comma") << edited("comma", [](R& r) {
             r[2][1] = QStringLiteral("%");
         }) << QStringLiteral("3: the missing mark \"%\" is not one of the marks on the wheel");
@@ -317,6 +335,12 @@ private slots:
         QByteArray latin1 = good;
         latin1.replace("Hadrian's", "Hadrien\xE9s");
         QTest::newRow("Latin-1") << latin1 << QStringLiteral("4: not UTF-8 text");
+        QByteArray windows = good;
+        windows.replace("Hadrian's", "Hadrian\x92s");
+        QTest::newRow("Windows-1252") << windows
+                                      << QStringLiteral("4: not UTF-8 text: save it again from the spreadsheet, in Excel as "
+                                                        "\"Unicode Text\", in LibreOffice Calc as \"Text CSV\" with the "
+                                                        "character set UTF-8 and the field delimiter tab");
         QTest::newRow("UTF-16 cut in the middle of a character")
             << QByteArray("\xFF\xFE") + QByteArray("s\0e\0n\0", 6) + QByteArray("\n", 1)
             << QStringLiteral("1: not UTF-16 text");
@@ -325,9 +349,9 @@ private slots:
         QTest::newRow("UTF-16 without its mark") << QByteArray("s\0e\0n\0", 6)
                                                   << QStringLiteral("1: binary: the file holds a zero byte");
         QTest::newRow("extra column") << QByteArray(good).replace("\tPRESENT\r\n", "\tPRESENT\tnow\r\n")
-                                      << QStringLiteral("3: 3 fields where the rows of this screen have 2");
+                                      << QStringLiteral("3: 3 columns where this exercise has 2");
         QTest::newRow("missing column") << QByteArray(good).replace("\tPAST", "")
-                                        << QStringLiteral("2: 1 fields where the rows of this screen have 2");
+                                        << QStringLiteral("2: 1 column where this exercise has 2");
         QTest::newRow("unclosed quote") << good + QByteArray("\"The legions marched north.\tPAST\r\n")
                                         << QStringLiteral("5: a field in quote marks is never closed");
     }
@@ -363,6 +387,61 @@ private slots:
         QVERIFY2(message.contains(QStringLiteral("Line ") + problem.left(colon) + QLatin1Char(':')), qPrintable(message));
         QVERIFY2(message.contains(problem.mid(colon + 2)), qPrintable(message));
         QVERIFY2(message.contains(QStringLiteral("Tenses")), qPrintable(message));
+    }
+
+    // A bank file is found whatever the case of its name; a file named after an exercise
+    // with another ending is not read, and is told of as a failing file is, unless the
+    // folder has the exercise's .tsv file beside it.
+    void fileNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("beside");  // another file in the folder, with nothing good in it
+        QTest::addColumn<bool>("used");
+        QTest::newRow("capital first") << QStringLiteral("Tenses.tsv") << QString() << true;
+        QTest::newRow("capitals") << QStringLiteral("TENSES.TSV") << QStringLiteral("readme.txt") << true;
+        QTest::newRow("tsv beside a csv") << QStringLiteral("tenses.tsv") << QStringLiteral("tenses.csv") << true;
+        QTest::newRow("csv") << QStringLiteral("tenses.csv") << QString() << false;
+        QTest::newRow("txt") << QStringLiteral("tenses.txt") << QStringLiteral("readme.txt") << false;
+        QTest::newRow("csv added by the spreadsheet") << QStringLiteral("Tenses.TSV.csv") << QString() << false;
+        QTest::newRow("no ending") << QStringLiteral("tenses") << QString() << false;
+    }
+    void fileNames() {
+        QFETCH(QString, name);
+        QFETCH(QString, beside);
+        QFETCH(bool, used);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        writeFile(path, romanTenses());
+        if (!beside.isEmpty()) writeFile(dir.filePath(beside), QByteArray("broken\n"));
+
+        const std::map<QString, TeacherBank> banks = loadTeacherBanks(topicCatalogue(), {dir.path()});
+        QCOMPARE(int(banks.size()), 1);
+        const TeacherBank& bank = banks.at(QStringLiteral("tenses"));
+        QCOMPARE(bank.file, path);
+        QCOMPARE(bank.usable(), used);
+        QString printed;
+        QTextStream out(&printed);
+        QCOMPARE(checkBankFolder(topicCatalogue(), dir.path(), out), used ? 0 : 1);
+
+        Rig rig;
+        rig.m.teacherBanks = banks;
+        for (int opening = 0; opening < 2; ++opening) {
+            auto* s = rig.open<ClassifyScreen>(QStringLiteral("tenses"));
+            rig.clock.advance(1);
+            QCOMPARE(s->bank().questions, used ? 3 : formOf("tenses").builtIn().questions);
+            s->cmdexit->Click();
+            rig.collect();
+        }
+        if (used) {
+            QCOMPARE(printed, path + QStringLiteral(": ok: 3 rows\n"));
+            QVERIFY(rig.fatal.warnings.isEmpty());
+            return;
+        }
+        QCOMPARE(printed, path + QStringLiteral(":1: its name does not end in .tsv, so it is not read: name it tenses.tsv "
+                                                "(when saving tab-separated text, a spreadsheet may add .txt or .csv of "
+                                                "its own)\n"));
+        QCOMPARE(int(rig.fatal.warnings.size()), 1);
+        const QString message = rig.fatal.warnings.first().second;
+        QVERIFY2(message.contains(path) && message.contains(QStringLiteral("name it tenses.tsv")), qPrintable(message));
     }
 
     // A failing file on one screen leaves the others alone, and each screen with a failing
@@ -543,7 +622,31 @@ private slots:
         QVERIFY(noFolder.err.contains(QStringLiteral("--check-banks needs a folder")));
         const Run help({QStringLiteral("--help")});
         QCOMPARE(help.status, 0);
-        QVERIFY(help.out.contains(QStringLiteral("--export-banks FOLDER")));
+        for (const char* option : {"--classroom", "--banks FOLDER", "--export-banks FOLDER", "--check-banks FOLDER",
+                                   "--help", "--version"})
+            QVERIFY2(help.out.contains(QLatin1String(option)), option);
+        const Run version({QStringLiteral("--version")});
+        QCOMPARE(version.status, 0);
+        QVERIFY2(QRegularExpression(QStringLiteral("^quillmark [0-9]+\\.[0-9]+(\\.[0-9]+)*\n$")).match(version.out).hasMatch(),
+                 qPrintable(version.out));
+
+        // A mistake on the command line: what is wrong and how to use it, and nothing started.
+        const std::pair<QStringList, QString> mistakes[] = {
+            {{QStringLiteral("--check-bank"), banks}, QStringLiteral("unknown option --check-bank")},
+            {{QStringLiteral("--foo")}, QStringLiteral("unknown option --foo")},
+            {{QStringLiteral("--classroom"), QStringLiteral("-x")}, QStringLiteral("unknown option -x")},
+            {{QStringLiteral("-classroom")}, QStringLiteral("unknown option -classroom (did you mean --classroom?)")},
+            {{QStringLiteral("--banks")}, QStringLiteral("--banks needs a folder")},
+            {{QStringLiteral("--banks"), QStringLiteral("--classroom")}, QStringLiteral("--banks needs a folder")},
+            {{QStringLiteral("tenses.tsv")}, QStringLiteral("\"tenses.tsv\" is not an option (they begin with --)")},
+        };
+        for (const auto& [args, what] : mistakes) {
+            const Run wrong(args);
+            QCOMPARE(wrong.status, 2);
+            QVERIFY2(wrong.err.startsWith(QStringLiteral("quillmark: ") + what + QLatin1Char('\n')), qPrintable(wrong.err));
+            QVERIFY2(wrong.err.endsWith(help.out), qPrintable(wrong.err));
+            QVERIFY(wrong.out.isEmpty());
+        }
     }
 
     // The program started with --banks plays the folder's good files and names its bad ones.

@@ -7,9 +7,10 @@ namespace {
 
 int lineAt(const QByteArray& bytes, qsizetype offset) { return 1 + int(bytes.left(offset).count('\n')); }
 
+// A row with nothing but spaces and tabs in it, or nothing at all.
 bool blank(const QStringList& fields) {
     for (const QString& f : fields)
-        if (!f.isEmpty()) return false;
+        if (!f.trimmed().isEmpty()) return false;
     return true;
 }
 
@@ -163,7 +164,9 @@ FileText readBankText(const QByteArray& bytes) {
     }
     const qsizetype bad = firstInvalidUtf8(body);
     if (bad >= 0) {
-        out.problems.append({lineAt(body, bad), QStringLiteral("not UTF-8 text: save the file as UTF-8 (Unicode)")});
+        out.problems.append({lineAt(body, bad), QStringLiteral("not UTF-8 text: save it again from the spreadsheet, in Excel as \"Unicode Text\", "
+                                                        "in LibreOffice Calc as \"Text CSV\" with the character set UTF-8 "
+                                                        "and the field delimiter tab, and give it the ending .tsv")});
         return out;
     }
     const QString text = QString::fromUtf8(body);

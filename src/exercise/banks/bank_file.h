@@ -33,7 +33,7 @@ struct FileRow {
 };
 
 // What a file holds: its rows, the first one naming the columns, or the problem that
-// stopped the reading. Rows with nothing in them (blank lines) are left out.
+// stopped the reading. Rows with nothing in them but spaces and tabs (blank lines) are left out.
 struct FileText {
     QList<FileRow> rows;
     QList<FileProblem> problems;

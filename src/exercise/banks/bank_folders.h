@@ -15,13 +15,16 @@
 
 namespace qm {
 
-// The options of the command line that concern banks.
+// The options of the command line, each beginning with "--" (and "-h"). "--classroom" is
+// read by the whole-class display itself; Qt's own options ("-platform offscreen") are left
+// to Qt.
 struct BankOptions {
     std::optional<QString> banks;        // --banks FOLDER: its files win over those of the bank folders
     std::optional<QString> exportTo;     // --export-banks FOLDER
     std::optional<QString> check;        // --check-banks FOLDER
-    bool help = false;                   // --help
-    QString error;                       // an option without its folder, or two commands at once
+    bool help = false;                   // --help, -h
+    bool version = false;                // --version
+    QString error;                       // an unknown option, one without its folder, or two commands at once
 };
 BankOptions parseBankOptions(const QStringList& arguments);
 

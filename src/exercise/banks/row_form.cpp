@@ -29,11 +29,13 @@ BankProblems checkQuestions(const RowForm& form, const BankImage& bank, const QL
     if (bank.questions > most) {
         problems.append({lineOf(most), most == kMostRows
                                            ? QStringLiteral("more than 100 rows: a bank takes at most 100")
-                                           : QStringLiteral("more than %1 rows: this screen takes at most %1").arg(most)});
+                                           : QStringLiteral("more than %1: this exercise takes at most %2")
+                                                 .arg(counted(most, QStringLiteral("row")))
+                                                 .arg(most)});
     }
     if (bank.questions < form.minRows()) {
         problems.append({bank.questions > 0 ? lineOf(bank.questions - 1) : 1,
-                         QStringLiteral("too few rows for the draw: this screen needs at least %1").arg(form.minRows())});
+                         QStringLiteral("too few rows for the draw: this exercise needs at least %1").arg(form.minRows())});
     }
     std::map<QString, int> seen;
     for (int n = 0; n < std::min(bank.questions, most); ++n) {
@@ -96,8 +98,8 @@ BankFileCheck readBank(const RowForm& form, const QByteArray& bytes) {
         QStringList fields = row.fields;
         while (fields.size() > columns.size() && fields.last().trimmed().isEmpty()) fields.removeLast();
         if (fields.size() != columns.size()) {
-            problems.append({row.line, QStringLiteral("%1 fields where the rows of this screen have %2 (%3)")
-                                           .arg(fields.size())
+            problems.append({row.line, QStringLiteral("%1 where this exercise has %2 (%3)")
+                                           .arg(counted(fields.size(), QStringLiteral("column")))
                                            .arg(columns.size())
                                            .arg(columnList(columns))});
             continue;
@@ -162,6 +164,10 @@ std::optional<int> wholeNumber(const QString& field) {
     return f.toInt();
 }
 
+QString counted(qsizetype n, const QString& noun) {
+    return QStringLiteral("%1 %2%3").arg(n).arg(noun, n == 1 ? QString() : QStringLiteral("s"));
+}
+
 QString oneOf(const QStringList& captions) {
     if (captions.size() < 2) return captions.value(0);
     return captions.mid(0, captions.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") + captions.last();
@@ -169,7 +175,8 @@ QString oneOf(const QStringList& captions) {
 
 std::optional<QString> misfit(const TextPlace& place, const QString& text) {
     const WrappedText w = wrapText(place.font, place.width, text, place.bordered);
-    if (w.heightTwips > place.height) return QStringLiteral("is too long for its place on the screen (%1 lines)").arg(w.lines);
+    if (w.heightTwips > place.height)
+        return QStringLiteral("is too long for its place on the screen (%1)").arg(counted(w.lines, QStringLiteral("line")));
     if (w.wordTooWide) return QStringLiteral("has a word too wide for its place on the screen");
     if (place.maxLines > 0 && w.lines > place.maxLines)
         return place.maxLines == 1 ? QStringLiteral("does not fit on one line on the screen")

@@ -94,6 +94,8 @@ int captionIndex(const QStringList& captions, const QString& field);
 std::optional<int> wholeNumber(const QString& field);
 // "PAST, PRESENT or FUTURE".
 QString oneOf(const QStringList& captions);
+// "1 column", "3 columns": a count and its noun, which takes an s for any count but one.
+QString counted(qsizetype n, const QString& noun);
 
 // A label a text shows in: its size, its font, and the most lines it may take (0: as many
 // as its height holds).

@@ -130,9 +130,9 @@ void DragRows::check(const BankImage& bank, int n, int line, BankProblems& probl
             return;
         }
         if (wordCount(key) != words) {
-            problems.append({line, QStringLiteral("%1 has %2 words, but the sentence has %3: one for each word")
+            problems.append({line, QStringLiteral("%1 has %2, but the sentence has %3: one for each word")
                                        .arg(keyName)
-                                       .arg(wordCount(key))
+                                       .arg(counted(wordCount(key), QStringLiteral("word")))
                                        .arg(words)});
             return;
         }

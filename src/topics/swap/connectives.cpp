@@ -77,6 +77,7 @@ const SwapDesign& design() {
         .firstWordLeft = 120,
         .candidatesPerRow = 3,
         .emptiesBoxForNext = true,
+        .oneWordSwap = false,
         .bank = kBank,
     };
     return d;

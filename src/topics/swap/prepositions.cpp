@@ -50,6 +50,7 @@ const SwapDesign& design() {
         .firstWordLeft = 240,
         .candidatesPerRow = 4,
         .emptiesBoxForNext = false,
+        .oneWordSwap = true,
         .bank = kBank,
     };
     return d;

@@ -245,8 +245,18 @@ void SwapRows::check(const BankImage& bank, int n, int line, BankProblems& probl
     const QStringList shown = SplitWords(sentence);
     const QStringList other = SplitWords(swapped);
     const WordSpan in = swappedInSpan(shown, other);
-    if (changedSpan(shown, other).empty() || in.empty()) {
+    const WordSpan out = changedSpan(shown, other);
+    if (out.empty() || in.empty()) {
         problems.append({line, QStringLiteral("the swapped sentence must have another word in place of the word to find")});
+        return;
+    }
+    const QString found = shown.mid(out.first, out.end - out.first).join(QLatin1Char(' '));
+    const QString swappedIn = other.mid(in.first, in.end - in.first).join(QLatin1Char(' '));
+    // Any word of the changed stretch counts as found, so it must be the one word to find.
+    if (d_.oneWordSwap && (out.end - out.first != 1 || in.end - in.first != 1)) {
+        problems.append({line, QStringLiteral("the swapped sentence has \"%1\" in place of \"%2\": this exercise swaps "
+                                              "one word for one word, and the rest of the sentence stays as it is")
+                                   .arg(swappedIn, found)});
         return;
     }
     QStringList candidates;
@@ -259,9 +269,15 @@ void SwapRows::check(const BankImage& bank, int n, int line, BankProblems& probl
     if (int(problems.size()) > before) return;
     if (QSet<QString>(candidates.begin(), candidates.end()).size() != candidates.size())
         problems.append({line, QStringLiteral("two of the words for the box are the same")});
-    if (other.mid(in.first, in.end - in.first).join(QLatin1Char(' ')) != candidates[0])
+    if (swappedIn != candidates[0])
         problems.append({line, QStringLiteral("the right word must be the word the swapped sentence has in place of the "
                                               "word to find")});
+    // STOP on the word to find itself would give back the sentence shown, which makes sense.
+    for (int k = 1; k < int(candidates.size()); ++k)
+        if (candidates[k].compare(found, Qt::CaseInsensitive) == 0)
+            problems.append({line, QStringLiteral("the %1 \"%2\" is the word to find itself: the sentence with it "
+                                                  "makes sense, so it cannot be a wrong answer")
+                                       .arg(names[k], candidates[k])});
 
     // The words in a row as the screen lays them out, every slot after the gap before it.
     std::vector<double> widths = wordWidths(shown, SwapScreen::wordFont());

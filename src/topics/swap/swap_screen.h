@@ -29,6 +29,7 @@ struct SwapDesign {
     double firstWordLeft;
     int candidatesPerRow;
     bool emptiesBoxForNext;  // otherwise the box keeps the last candidate until its first step
+    bool oneWordSwap;        // the swap is one word for one word (no "even though" for "although")
     std::span<const SwapRow> bank;
 };
 
