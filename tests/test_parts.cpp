@@ -185,7 +185,7 @@ private slots:
         QCOMPARE(q.s->Label1(1)->Top(), 1080.0);
         QCOMPARE(q.s->Label1(2)->Left(), 240.0);
         QCOMPARE(q.s->Label1(2)->Top(), 1830.0);
-        q.show("Dad");
+        q.show("I met Tom,");
         for (Label* l : q.s->Label1) QCOMPARE(l->Top(), 1080.0);
     }
 

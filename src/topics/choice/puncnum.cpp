@@ -10,7 +10,7 @@ namespace {
 
 const CountRow kBank[] = {
     {u"It opens on Mondays Tuesdays Thursdays and Saturdays", 3, u"It opens on Mondays, Tuesdays, Thursdays and Saturdays."},
-    {u"Mr Walker the new teacher teaches English Science and Music.", 4, u"Mr. Walker, the new teacher, teaches English, Science and Music."},
+    {u"Mr Walker the new teacher teaches English Science and Music.", 3, u"Mr Walker, the new teacher, teaches English, Science and Music."},
     {u"Your dogs just chewed my Dads slipper", 3, u"Your dog’s just chewed my Dad’s slipper."},
     {u"The ingredients are according to the recipe brown flour organic eggs and unsalted butter", 4, u"The ingredients are, according to the recipe: brown flour, organic eggs and unsalted butter."},
     {uR"("Weve found someones wallet, said Tom)", 4, uR"("We’ve found someone’s wallet," said Tom.)"},

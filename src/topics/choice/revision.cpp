@@ -16,7 +16,7 @@ namespace {
 const char16_t* const kBank[] = {
     u"I ____ first in the race.", u"come", u"coming", u"came", u"I came first in the race.",
     u"My friend and ____ went bowling.", u"meself", u"me", u"I", u"My friend and I went bowling.",
-    u"Queen Victoria’s ____ lasted 64 years.", u"rein", u"rain", u"reign", u"Queen Victoria’s reign lasted 64 years.",
+    u"Queen Victoria’s ____ lasted 63 years.", u"rein", u"rain", u"reign", u"Queen Victoria’s reign lasted 63 years.",
     u"Mum said ____ going to the zoo on Saturday.", u"their", u"there", u"they’re", u"Mum said they’re going to the zoo on Saturday.",
     u"The children hung ____ coats on the pegs.", u"there", u"they’re", u"their", u"The children hung their coats on the pegs.",
     u"____ are you going on holiday?", u"Wear", u"Were", u"Where", u"Where are you going on holiday?",
