@@ -36,6 +36,8 @@ pandoc --from=docx --to=plain "$prefix/share/quillmark/Teachers-Guide.docx" | gr
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop entry"
 grep -q '^Exec=quillmark --classroom$' "$prefix/share/applications/$id.desktop" || fail "no classroom action"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" > /dev/null || fail "metainfo"
+grep -q '<binary>quillmark</binary>' "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo names no program"
+grep -q '<control>pointing</control>' "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo names no mouse"
 
 # Started from a folder that has an Images folder of its own, with an empty home.
 start="$scratch/start"
