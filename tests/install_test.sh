@@ -33,9 +33,42 @@ done
 pandoc --from=docx --to=plain "$prefix/share/quillmark/Teachers-Guide.docx" | grep -q "Year 6" \
   || fail "the Teachers' Guide has no pages for the terms"
 
+# What Debian's checker asks of the package: a machine-readable copyright file with a text
+# for every licence it names, the changelog of this version, a manual page that reads
+# cleanly, and, for the package itself, dependencies computed from the binary, a stripped
+# binary and description lines of at most 80 characters.
+doc="$prefix/share/doc/quillmark"
+copyright="$doc/copyright"
+[ -s "$copyright" ] || fail "no copyright file"
+head -1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' \
+  || fail "the copyright file is not machine-readable"
+for licence in $(sed -n 's/^License: *//p' "$copyright" | sort -u); do
+  grep -q "^License: $licence\$" "$copyright" && awk -v l="License: $licence" '$0 == l { getline; if ($0 ~ /^ /) ok = 1 } END { exit !ok }' "$copyright" \
+    || fail "the copyright file names $licence without its text"
+done
+package_setting() {  # what the build's package configuration sets, one line of output
+  printf 'include("%s/CPackConfig.cmake")\nmessage("%s")\n' "$build" "$1" > "$scratch/setting.cmake"
+  cmake -P "$scratch/setting.cmake" 2>&1
+}
+version="$(package_setting '${CPACK_PACKAGE_VERSION}')"
+[ "$(zcat "$doc/changelog.gz" | dpkg-parsechangelog -l - -S Version)" = "$version" ] || fail "the changelog is not of version $version"
+man="$prefix/share/man/man1/quillmark.1.gz"
+[ -s "$man" ] || fail "no manual page"
+[ -z "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$man" 2>&1 > /dev/null)" ] || fail "the manual page has errors"
+for option in $("$prefix/bin/quillmark" --help | grep -o -- '--[a-z-]*' | sort -u); do
+  zcat "$man" | sed 's/\\-/-/g' | grep -q -- "$option" || fail "the manual page lacks $option"
+done
+cpack_config="$(cat "$build/CPackConfig.cmake")"
+grep -q 'CPACK_DEBIAN_PACKAGE_SHLIBDEPS "ON"' <<< "$cpack_config" || fail "the package's library dependencies are not computed"
+grep -q 'CPACK_STRIP_FILES "ON"' <<< "$cpack_config" || fail "the package's binary is not stripped"
+description="$(package_setting '${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${CPACK_PACKAGE_DESCRIPTION}')"
+awk 'length($0) > 80 { exit 1 }' <<< "$description" || fail "a line of the package description is over 80 characters"
+
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop entry"
 grep -q '^Exec=quillmark --classroom$' "$prefix/share/applications/$id.desktop" || fail "no classroom action"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" > /dev/null || fail "metainfo"
+grep -q '<binary>quillmark</binary>' "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo names no program"
+grep -q '<control>pointing</control>' "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo names no mouse"
 
 # Started from a folder that has an Images folder of its own, with an empty home.
 start="$scratch/start"

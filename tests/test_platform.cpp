@@ -313,7 +313,8 @@ private slots:
     }
 
     // The whole-class display: the largest uniform scale, in steps of 0.05, at which an
-    // 800 x 600 screen and its title bar fit; never smaller than the screens' own size.
+    // 800 x 600 screen and its title bar fit; never smaller than the screens' own size; on
+    // an extended desktop, the scale of each display.
     void classroomScaleFitsTheDisplay_data() {
         QTest::addColumn<QSize>("available");
         QTest::addColumn<double>("scale");
@@ -329,6 +330,10 @@ private slots:
         QFETCH(QSize, available);
         QFETCH(double, scale);
         QCOMPARE(classroomScale(available), scale);
+        // With a second display each display takes its own scale, in the displays' order;
+        // one display alone takes its scale as the whole program's.
+        QCOMPARE(classroomScreenScales({available, QSize(1600, 1248)}), QByteArray::number(scale, 'f', 2) + ";2.00");
+        QVERIFY(classroomScreenScales({available}).isEmpty());
         char program[] = "quillmark", flag[] = "--classroom", other[] = "-x";
         char* with[] = {program, other, flag};
         char* without[] = {program, other};

@@ -130,6 +130,46 @@ private slots:
         }
     }
 
+    // A laptop and a projector beside it as one desktop: the teacher drags the title screen
+    // onto the projector, and every screen the lesson then opens opens there, placed for the
+    // projector; a screen moved back to the laptop takes the lesson back with it, the menu
+    // behind an exercise included.
+    void theLessonStaysOnTheDisplayItWasMovedTo() {
+        Rig rig;
+        rig.desktop.size = QSize(1366 * 15, 768 * 15);
+        rig.desktop.others = {QRect(1366 * 15, 0, 1920 * 15, 1080 * 15)};
+        const QPoint onLaptop(227, 84), onProjector(1870, 240);  // 840 twips left of centre
+        rig.flow->start();
+        auto* title = rig.screen<Titlefrm>(QStringLiteral("Titlefrm"));
+        QCOMPARE(title->pos(), QPoint(492, 154));
+
+        title->move(1500, 50);  // as the window manager moves it
+        clickOn(*title->Command1);
+        auto* start = rig.screen<intro0>(QStringLiteral("intro0"));
+        QVERIFY(start && start->isVisible());
+        QCOMPARE(start->pos(), onProjector);
+        clickOn(*start->Label2(0));
+        auto* menu = rig.screen<MenuScreen>(QStringLiteral("menu1"));
+        QVERIFY(menu && menu->isVisible());
+        QCOMPARE(menu->pos(), onProjector);
+        clickOn(*menu->Label3(0));
+        Form* exercise = rig.screen(QStringLiteral("basic"));
+        QVERIFY(exercise && exercise->isVisible());
+        QCOMPARE(exercise->pos(), onProjector);
+        QCOMPARE(exercise->size(), QSize(800, 600));
+
+        exercise->move(300, 100);
+        clickOn(*exercise->find<PictureButton>(QStringLiteral("cmdexit")));
+        QCOMPARE(rig.flow->front(), QStringLiteral("menu1"));
+        QCOMPARE(menu->pos(), onLaptop);
+        clickOn(*menu->Command1);
+        start = rig.screen<intro0>(QStringLiteral("intro0"));
+        QCOMPARE(start->pos(), onLaptop);
+        clickOn(*start->Command1);
+        title = rig.screen<Titlefrm>(QStringLiteral("Titlefrm"));
+        QCOMPARE(title->pos(), QPoint(492, 154));
+    }
+
     void screenLackingControlsIsPreparedWithoutError() {
         Rig rig;
         Sparse s(rig.clock);

@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6 libgl-dev
   fonts-liberation fonts-wine xdg-utils
   libxcb1-dev xvfb xauth xdotool
-  pandoc desktop-file-utils appstream
+  pandoc help2man desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,11 +1,26 @@
 #!/usr/bin/env bash
-# Makes the Debian package of Quillmark (build-package/quillmark_<version>_<arch>.deb):
+# Makes the Debian package of Quillmark (build-package/quillmark_<version>_<arch>.deb) and
+# has Debian's own checker, lintian, look it over; an error or a warning fails the run:
 #   bash tools/package.sh
 # Install it with: apt install ./build-package/quillmark_*.deb
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$here/tools/deps.sh"
+# What only packaging needs: dpkg-shlibdeps for the dependencies, and the checker.
+missing=()
+for p in dpkg-dev lintian; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
 cmake -S "$here" -B "$here/build-package" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr > /dev/null
-cmake --build "$here/build-package" --target quillmark teachers_guide -j "$(nproc)"
+cmake --build "$here/build-package" --target quillmark teachers_guide changelog manpage -j "$(nproc)"
+rm -f "$here"/build-package/quillmark_*.deb
 (cd "$here/build-package" && cpack -G DEB)
-ls "$here"/build-package/quillmark_*.deb
+deb="$(ls "$here"/build-package/quillmark_*.deb)"
+lintian --fail-on error,warning "$deb"
+echo "$deb"

@@ -32,6 +32,11 @@ void Form::setSize(double width, double height) {
     setFixedSize(twipsToPixels(width), twipsToPixels(height));
 }
 
+QPoint Form::centreTwips() const {
+    const QPoint c = geometry().center();
+    return {int(pixelsToTwips(c.x())), int(pixelsToTwips(c.y()))};
+}
+
 void Form::placeWindow() { move(twipsToPixels(left_), twipsToPixels(top_)); }
 
 void Form::setCaption(const QString& text) {

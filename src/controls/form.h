@@ -33,6 +33,9 @@ public:
     void setLeft(double v);
     void setTop(double v);
     void setSize(double width, double height);
+    // The middle of the window where it is on the desktop now, in twips: where it was placed,
+    // or wherever the user has since moved it.
+    QPoint centreTwips() const;
 
     const QString& Caption() const { return caption_; }
     void setCaption(const QString& text);

@@ -25,17 +25,29 @@ bool classroomRequested(int argc, char** argv) {
     return false;
 }
 
+QByteArray classroomScreenScales(const QList<QSize>& available) {
+    if (available.size() < 2) return {};
+    QByteArrayList scales;
+    for (const QSize& a : available) scales << QByteArray::number(classroomScale(a), 'f', 2);
+    return scales.join(';');
+}
+
 double prepareClassroomDisplay(int argc, char** argv) {
-    QSize available;
+    QList<QSize> available;
+    double primary = 1.0;
     {
-        // A short-lived application object, only to ask the display its size.
+        // A short-lived application object, only to ask the displays their sizes.
         int probeArgc = argc;
         QGuiApplication probe(probeArgc, argv);
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) available = screen->availableGeometry().size();
+        for (const QScreen* screen : QGuiApplication::screens()) available << screen->availableGeometry().size();
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            primary = classroomScale(screen->availableGeometry().size());
     }
-    const double scale = classroomScale(available);
-    if (scale > 1.0) qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'f', 2));
-    return scale;
+    if (const QByteArray each = classroomScreenScales(available); !each.isEmpty())
+        qputenv("QT_SCREEN_SCALE_FACTORS", each);
+    else if (primary > 1.0)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(primary, 'f', 2));
+    return primary;
 }
 
 }  // namespace qm

@@ -3,8 +3,12 @@
 // drawn larger, uniformly, so that the class can read it from the back of the room. The
 // screens keep their layout in twips; only the drawing is scaled, by the window system's
 // own scaling, so text and the board are drawn afresh at the larger size and the mouse is
-// mapped back exactly.
+// mapped back exactly. With several displays (a laptop and a projector as one extended
+// desktop) each display has its own scale, and a screen is drawn at the scale of the display
+// it is on.
 
+#include <QByteArray>
+#include <QList>
 #include <QSize>
 
 namespace qm {
@@ -16,8 +20,14 @@ double classroomScale(QSize available);
 // Whether the command line asks for the whole-class display ("--classroom").
 bool classroomRequested(int argc, char** argv);
 
-// Asks the window system for the available space before the program's application object
-// exists, and sets the scale the application will draw at. Returns the scale set.
+// The scale of each display, in the window system's order, as the toolkit takes them
+// ("1.00;1.70") when there are several, so that a screen on the laptop and a screen on the
+// projector each fill their own display; empty with one display, which takes its scale alone.
+QByteArray classroomScreenScales(const QList<QSize>& available);
+
+// Asks the window system for the available space of every display before the program's
+// application object exists, and sets the scale the application will draw at on each.
+// Returns the scale of the primary display.
 double prepareClassroomDisplay(int argc, char** argv);
 
 }  // namespace qm

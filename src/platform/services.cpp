@@ -88,10 +88,18 @@ void RealWebLauncher::open(const QString& address) {
     QDesktopServices::openUrl(QUrl(address));
 }
 
-QSize RealDesktop::sizeTwips() const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize px = screen ? screen->geometry().size() : QSize(800, 600);
-    return px * 15;
+namespace {
+QRect twipsOf(const QScreen* screen) {
+    const QRect px = screen ? screen->geometry() : QRect(0, 0, 800, 600);
+    return {px.topLeft() * 15, px.size() * 15};
+}
+}  // namespace
+
+QRect RealDesktop::primaryTwips() const { return twipsOf(QGuiApplication::primaryScreen()); }
+
+QRect RealDesktop::displayAtTwips(QPoint point) const {
+    const QScreen* screen = QGuiApplication::screenAt(QPoint(point.x() / 15, point.y() / 15));
+    return twipsOf(screen ? screen : QGuiApplication::primaryScreen());
 }
 
 void RealDesktop::setBusyPointer(bool busy) {

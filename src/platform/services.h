@@ -1,10 +1,11 @@
 #pragma once
 // What the program gets from its surroundings besides time, chance and pictures:
-// sound playback, the web-page request, the desktop size, the fatal-error report and
+// sound playback, the web-page request, the desktop's displays, the fatal-error report and
 // the end of the program. Each has a real implementation and one that tests drive.
 
 #include <QHash>
 #include <QObject>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -75,25 +76,37 @@ public:
     QStringList opened;
 };
 
+// The desktop: one display, or several side by side as one extended desktop (a laptop and
+// a projector). Places and sizes are twips on the desktop.
 class Desktop {
 public:
     virtual ~Desktop() = default;
-    virtual QSize sizeTwips() const = 0;
+    // The primary display.
+    virtual QRect primaryTwips() const = 0;
+    // The display that holds a point of the desktop; the primary one when none does.
+    virtual QRect displayAtTwips(QPoint point) const = 0;
     // The pointer shape for the whole program: the hourglass while a screen is fitted.
     virtual void setBusyPointer(bool busy) = 0;
 };
 
 class RealDesktop final : public Desktop {
 public:
-    QSize sizeTwips() const override;
+    QRect primaryTwips() const override;
+    QRect displayAtTwips(QPoint point) const override;
     void setBusyPointer(bool busy) override;
 };
 
 class FakeDesktop final : public Desktop {
 public:
-    QSize sizeTwips() const override { return size; }
+    QRect primaryTwips() const override { return {QPoint(0, 0), size}; }
+    QRect displayAtTwips(QPoint point) const override {
+        for (const QRect& d : others)
+            if (d.contains(point)) return d;
+        return primaryTwips();
+    }
     void setBusyPointer(bool busy) override { busy ? ++busyCalls : ++restoreCalls; pointerBusy = busy; }
-    QSize size{12000, 9000};
+    QSize size{12000, 9000};  // the primary display, at the desktop's origin
+    QList<QRect> others;      // the displays beside it
     bool pointerBusy = false;
     int busyCalls = 0, restoreCalls = 0;
 };

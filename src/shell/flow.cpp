@@ -48,8 +48,13 @@ Form* ScreenFlow::load(const QString& name) {
 
 Form* ScreenFlow::show(const QString& name) {
     if (ended_) return nullptr;
+    // A new screen opens on the display of the screen in front, which asked for it; one
+    // shown again is moved there.
+    Form* before = screen(front());
+    const bool shownAgain = isLoaded(name);
     Form* form = load(name);
     if (!form || form->unloaded()) return nullptr;
+    if (shownAgain && before && before != form && !before->unloaded()) m_.followToDisplay(*form, *before);
     order_.removeAll(name);
     order_.append(name);
     if (trace) trace(QStringLiteral("show ") + name);

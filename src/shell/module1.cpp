@@ -53,16 +53,9 @@ void Module1::PrepareScreen(Form& screen) {
     screen.setSize(kScreenWidth, kScreenHeight);
     screen.ScaleMode = 1;
 
-    const QSize desktop = platform.desktop.sizeTwips();
-    const double W = desktop.width();
-    const double H = desktop.height();
+    const QRect display = displayInUse(screen);
     platform.desktop.setBusyPointer(true);
-    screen.setTop(H / 2.0 - screen.Height() / 2.0);
-    if (W > kWideThreshold) {
-        screen.setLeft(W / 2.0 - screen.Width() / 2.0 - kWideShift);
-    } else {
-        screen.setLeft(W / 2.0 - screen.Width() / 2.0);
-    }
+    placeOnDisplay(screen, display);
     platform.desktop.setBusyPointer(false);
 
     auto* cmdexit = screen.find<PictureButton>(QStringLiteral("cmdexit"));
@@ -102,6 +95,28 @@ void Module1::PrepareScreen(Form& screen) {
         if (auto p = picture(QStringLiteral("images\\tick.jpg"))) imgtick->setPicture(*p);
     if (imgtick) imgtick->Hide();
     if (imgcross) imgcross->Hide();
+}
+
+QRect Module1::displayInUse(const Form& opening) const {
+    const Form* before = flow ? flow->screen(flow->front()) : nullptr;
+    if (!before || before == &opening || before->unloaded()) return platform.desktop.primaryTwips();
+    return platform.desktop.displayAtTwips(before->centreTwips());
+}
+
+void Module1::placeOnDisplay(Form& screen, const QRect& display) {
+    const double W = display.width();
+    const double H = display.height();
+    screen.setTop(display.top() + H / 2.0 - screen.Height() / 2.0);
+    if (W > kWideThreshold) {
+        screen.setLeft(display.left() + W / 2.0 - screen.Width() / 2.0 - kWideShift);
+    } else {
+        screen.setLeft(display.left() + W / 2.0 - screen.Width() / 2.0);
+    }
+}
+
+void Module1::followToDisplay(Form& screen, const Form& before) {
+    const QRect to = platform.desktop.displayAtTwips(before.centreTwips());
+    if (platform.desktop.displayAtTwips(screen.centreTwips()) != to) placeOnDisplay(screen, to);
 }
 
 void Module1::PlayCue(const QString& path) {

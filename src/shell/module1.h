@@ -2,6 +2,7 @@
 // The program-wide variables shared by every screen, the screen preparation that every
 // screen but the title runs when it loads, and the one sound request.
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -55,6 +56,16 @@ public:
 
     // Sizes and places a screen as it loads and gives it the shared buttons and pictures.
     void PrepareScreen(Form& screen);
+
+    // The display the lesson is on: the one holding the screen in front (the screen that is
+    // opening another), or the primary display before any other screen is shown.
+    QRect displayInUse(const Form& opening) const;
+    // Places a screen on a display as PrepareScreen does: centred, 840 twips left of centre
+    // on a display wider than the screen.
+    void placeOnDisplay(Form& screen, const QRect& display);
+    // A screen shown again (a menu behind its exercise) moves to the display of the screen
+    // that showed it, when that is another display.
+    void followToDisplay(Form& screen, const Form& before);
 
     // Plays a wave file ("wav\click.wav") when sound is on.
     void PlayCue(const QString& path);

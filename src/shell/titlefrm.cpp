@@ -72,9 +72,9 @@ Titlefrm::Titlefrm(Module1& m) : Form(QStringLiteral("Titlefrm"), m.platform.clo
 }
 
 void Titlefrm::Form_Load() {
-    const QSize desktop = m.platform.desktop.sizeTwips();
-    setTop(desktop.height() / 2.0 - Height() / 2.0);
-    setLeft(desktop.width() / 2.0 - Width() / 2.0);
+    const QRect display = m.displayInUse(*this);
+    setTop(display.top() + display.height() / 2.0 - Height() / 2.0);
+    setLeft(display.left() + display.width() / 2.0 - Width() / 2.0);
     m.SoundOn = 1;
     Picture1->setPicture(m.LoadPicture(QStringLiteral("opening2\\startl00.jpg")));
 }
