@@ -15,6 +15,7 @@
 #include "controls/form.h"
 #include "platform/classroom.h"
 #include "platform/platform.h"
+#include "platform/system.h"
 #include "platform/termination.h"
 #include "platform/windowwatch.h"
 #include "platform/workdir.h"
@@ -51,6 +52,7 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    qm::attachToConsole();
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const qm::BankOptions banks = qm::parseBankOptions(arguments);

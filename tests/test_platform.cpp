@@ -455,7 +455,7 @@ private slots:
         const QByteArray pcm(400, '\x10');
         QVERIFY(parseWav(wave(1, 1, 22050, 16, pcm)));
         QCOMPARE(parseWav(wave(1, 2, 44100, 16, pcm))->samples.size(), 400);
-        QCOMPARE(parseWav(wave(1, 1, 8000, 8, pcm))->format().sampleFormat(), QAudioFormat::UInt8);
+        QCOMPARE(parseWav(wave(1, 1, 8000, 8, pcm))->bitsPerSample, 8);
         // Samples that end between frames are cut to a whole frame.
         QCOMPARE(parseWav(wave(1, 2, 22050, 16, pcm.left(399)))->samples.size(), 396);
         // A data chunk longer than the file: the file was cut short, and is refused.

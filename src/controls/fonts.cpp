@@ -1,6 +1,7 @@
 #include "controls/fonts.h"
 
 #include "controls/units.h"
+#include "platform/system.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -11,31 +12,44 @@
 namespace qm {
 
 namespace {
+// The faces the screens' font names are drawn with, chosen once the fonts are installed.
+QString serifFamily = QStringLiteral("Liberation Serif");
+QString sansFamily = QStringLiteral("Liberation Sans");
 QString tahomaFamily = QStringLiteral("Tahoma");
 
 QString familyFor(const QString& name) {
     const QString n = name.trimmed().toLower();
-    if (n == QLatin1String("times new roman")) return QStringLiteral("Liberation Serif");
-    if (n == QLatin1String("arial")) return QStringLiteral("Liberation Sans");
+    if (n == QLatin1String("times new roman")) return serifFamily;
+    if (n == QLatin1String("arial")) return sansFamily;
     if (n == QLatin1String("tahoma")) return tahomaFamily;
-    return QStringLiteral("Liberation Sans");  // MS Sans Serif and anything else
+    return sansFamily;  // MS Sans Serif and anything else
 }
 }  // namespace
 
 bool installFonts() {
+    const PlatformFonts fonts = platformFonts();
+    QStringList loaded;  // families of the files loaded, in order
     bool ok = true;
-    for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
-        const int id = QFile::exists(QString::fromLatin1(file)) ? QFontDatabase::addApplicationFont(QString::fromLatin1(file)) : -1;
+    for (const QString& file : fonts.files) {
+        const int id = QFile::exists(file) ? QFontDatabase::addApplicationFont(file) : -1;
         if (id < 0) {
-            ok = false;
+            // A face the system already has needs no file of its own.
+            ok = ok && fonts.preferInstalledFaces;
             continue;
         }
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (!families.isEmpty()) tahomaFamily = families.first();
+        loaded << QFontDatabase::applicationFontFamilies(id);
     }
-    for (const char* family : {"Liberation Serif", "Liberation Sans"}) {
-        if (!QFontDatabase::families().contains(QString::fromLatin1(family))) ok = false;
-    }
+    const QStringList available = QFontDatabase::families();
+    const auto choose = [&](const QString& face, const QString& compatible) {
+        if (fonts.preferInstalledFaces && available.contains(face, Qt::CaseInsensitive)) return face;
+        for (const QString& family : loaded)
+            if (family.compare(compatible, Qt::CaseInsensitive) == 0) return family;
+        if (!available.contains(compatible, Qt::CaseInsensitive)) ok = false;
+        return compatible;
+    };
+    serifFamily = choose(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    sansFamily = choose(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    tahomaFamily = choose(QStringLiteral("Tahoma"), QStringLiteral("Tahoma"));
     return ok;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
-// Fonts by the names the screens use. Times New Roman and Arial are drawn with their
-// metric-compatible Liberation faces, Tahoma with the Tahoma that ships with Wine, so
-// text widths are the same on every machine. Sizes are points at a fixed 96 dpi.
+// Fonts by the names the screens use. Where the system has Times New Roman, Arial and
+// Tahoma and the platform prefers them (Windows), they are used; otherwise Times New Roman
+// and Arial are drawn with their metric-compatible Liberation faces and Tahoma with the
+// Tahoma that ships with Wine, so text widths are the same on every machine. Sizes are
+// points at a fixed 96 dpi.
 
 #include <QFont>
 #include <QString>

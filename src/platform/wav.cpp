@@ -19,14 +19,6 @@ std::uint16_t u16(const char* p) {
 
 }  // namespace
 
-QAudioFormat WavSound::format() const {
-    QAudioFormat f;
-    f.setSampleRate(sampleRate);
-    f.setChannelCount(channels);
-    f.setSampleFormat(bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    return f;
-}
-
 std::optional<WavSound> parseWav(const QByteArray& bytes) {
     const char* data = bytes.constData();
     const qsizetype size = bytes.size();

@@ -1,7 +1,6 @@
 #pragma once
-// Wave files: reading the PCM sound out of a RIFF/WAVE file, and playing it.
+// Wave files: reading the PCM sound out of a RIFF/WAVE file.
 
-#include <QAudioFormat>
 #include <QByteArray>
 #include <optional>
 
@@ -12,8 +11,6 @@ struct WavSound {
     int channels = 0;
     int bitsPerSample = 0;  // 8 or 16
     QByteArray samples;     // the PCM data as stored
-
-    QAudioFormat format() const;
 };
 
 // Reads an uncompressed PCM wave file (8 or 16 bits, one or two channels). Anything

@@ -19,7 +19,9 @@ QStringList workingFolderCandidates(const QString& currentFolder, const QString&
     const QDir exe(executableFolder);
     // An installed program reads only what was installed with it: a folder it happens to
     // be started from must not stand in for its pictures.
-    return {exe.filePath(QStringLiteral("../share/quillmark")), currentFolder, exe.filePath(QStringLiteral("assets")),
+    // On Windows the pictures sit beside quillmark.exe itself.
+    return {exe.filePath(QStringLiteral("../share/quillmark")), exe.absolutePath(), currentFolder,
+            exe.filePath(QStringLiteral("assets")),
             exe.filePath(QStringLiteral("../assets")), QStringLiteral(QM_SOURCE_ASSETS)};
 }
 

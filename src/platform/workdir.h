@@ -12,7 +12,8 @@ namespace qm {
 QString findWorkingFolder(const QStringList& candidates);
 
 // Where to look: the data folder installed with the program ("../share/quillmark" from
-// the executable), then the current folder, then "assets" beside the executable and above
+// the executable), the executable's own folder (as a Windows program is unpacked), then
+// the current folder, then "assets" beside the executable and above
 // it, then the source tree's assets.
 QStringList workingFolderCandidates(const QString& currentFolder, const QString& executableFolder);
 

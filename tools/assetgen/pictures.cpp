@@ -2,6 +2,10 @@
 
 #include "assetgen.h"
 
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -481,6 +485,39 @@ QImage icon(int size) {
     return img.convertToFormat(QImage::Format_ARGB32);
 }
 
+// An icon file of several sizes, each stored as PNG (as Windows reads them since Vista).
+bool saveIco(const QList<QImage>& images, const QString& path) {
+    QByteArray out;
+    const auto put16 = [&out](int v) { out.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF)); };
+    const auto put32 = [&](quint32 v) { put16(int(v & 0xFFFF)); put16(int(v >> 16)); };
+    QList<QByteArray> pngs;
+    for (const QImage& image : images) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG")) return false;
+        pngs << png;
+    }
+    put16(0);
+    put16(1);  // an icon
+    put16(int(images.size()));
+    quint32 offset = 6 + 16 * quint32(images.size());
+    for (int i = 0; i < images.size(); ++i) {
+        const int size = images[i].width();
+        out.append(char(size >= 256 ? 0 : size)).append(char(size >= 256 ? 0 : size));
+        out.append(char(0)).append(char(0));  // no palette
+        put16(1);                               // planes
+        put16(32);                              // bits per pixel
+        put32(quint32(pngs[i].size()));
+        put32(offset);
+        offset += quint32(pngs[i].size());
+    }
+    for (const QByteArray& png : pngs) out.append(png);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
+}
+
 }  // namespace
 
 bool writePictures(const QDir& assets) {
@@ -495,6 +532,9 @@ bool writePictures(const QDir& assets) {
     // The sizes a desktop's menus, panels and launchers ask for.
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512})
         ok = savePng(icon(size), assets.filePath(QStringLiteral("icon/hicolor/%1x%1/quillmark.png").arg(size))) && ok;
+    // Windows: the icon of quillmark.exe, its shortcuts and its uninstall entry.
+    ok = saveIco({icon(16), icon(24), icon(32), icon(48), icon(64), icon(256)},
+                 assets.filePath(QStringLiteral("icon/quillmark.ico"))) && ok;
     return ok;
 }
 

@@ -1,4 +1,5 @@
 #include "exercise/banks/bank_folders.h"
+#include "platform/system.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -188,7 +189,8 @@ QStringList bankFoldersIn(const QStringList& programDataFolders) {
 }
 
 QStringList standardBankFolders() {
-    return bankFoldersIn(QStandardPaths::standardLocations(QStandardPaths::AppDataLocation));
+    // The user's, then the machine's, then one that goes with the program's own files.
+    return bankFoldersIn(QStandardPaths::standardLocations(QStandardPaths::AppDataLocation)) + programBankFolders();
 }
 
 QStringList chosenBankFolders(const std::optional<QString>& banksOption, const QStringList& standard) {

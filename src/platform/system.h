@@ -1,0 +1,24 @@
+#pragma once
+// What differs between the desktops the program runs on, besides sound and the services
+// of services.h: the font files it brings along, bank folders that belong to the program
+// itself, and a console for the command-line options. One implementation per platform.
+
+#include <QString>
+#include <QStringList>
+
+namespace qm {
+
+struct PlatformFonts {
+    QStringList files;           // font files to load before the first screen
+    bool preferInstalledFaces;   // use Times New Roman, Arial and Tahoma where the system has them
+};
+PlatformFonts platformFonts();
+
+// Bank folders that go with the program's own files (a school's share), searched after
+// the user's and the machine's.
+QStringList programBankFolders();
+
+// Lets the command-line options print to the console the program was started from.
+void attachToConsole();
+
+}  // namespace qm

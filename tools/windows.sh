@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Quillmark for Windows, built on this Debian machine:
+#   bash tools/windows.sh          installs what is missing, builds Qt for Windows once (cached
+#                                  outside the checkout), builds quillmark.exe, and writes
+#                                  build-windows/Quillmark-<version>-win64.zip and the MSI
+#   bash tools/windows.sh --test   the same, then the tests under Wine
+# QM_WINDOWS_CACHE chooses the cache folder (default ~/.cache/quillmark-windows).
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+run_tests=0
+for a in "$@"; do
+  case "$a" in
+    --test) run_tests=1 ;;
+    -h|--help) sed -n '2,8p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    *) echo "tools/windows.sh: unknown option $a" >&2; exit 2 ;;
+  esac
+done
+
+bash "$here/tools/deps.sh"
+packages=(
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+  ninja-build dpkg-dev xz-utils zip unzip wine wine64 wixl msitools xvfb xauth xdotool imagemagick
+  fonts-liberation fonts-wine
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+started=$SECONDS
+qt="$(bash "$here/tools/windows/qt.sh" | tail -n1)"
+echo "Qt for Windows: $qt ($((SECONDS - started)) s)"
+bash "$here/tools/windows/package.sh" "$qt"
+if ((run_tests)); then
+  bash "$here/tools/windows/test.sh" "$qt"
+fi
