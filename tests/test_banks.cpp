@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <numeric>
+#include <utility>
 
 #include "controls/fonts.h"
 #include "exercise/banks/row_form.h"
@@ -1634,6 +1636,19 @@ const QSet<QString> kNotNouns{"it",        "that",   "there",  "here",    "what"
                               "he",        "she",    "let",    "this",    "someone", "somebody",  "everyone",
                               "everybody", "nobody", "anyone", "anybody", "no-one",  "something", "everything"};
 
+// How many characters must be added, removed or changed to turn one text into another.
+int editsBetween(const QString& a, const QString& b) {
+    QList<int> row(b.size() + 1);
+    std::iota(row.begin(), row.end(), 0);
+    for (int i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = i;
+        for (int j = 1; j <= b.size(); ++j)
+            diagonal = std::exchange(row[j], std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])}));
+    }
+    return row[b.size()];
+}
+
 const QSet<QString> kHedges{"often", "usually", "can", "sometimes", "may", "might", "mostly"};
 const QSet<QString> kAbsolutes{"never", "always", "only", "no", "cannot", "none", "all", "every"};
 
@@ -1771,6 +1786,19 @@ const std::vector<Shortcut>& choiceShortcuts() {
              for (const auto& [rows, key] : grouped(rig, "speech", 36, 3)) {
                  ++total;
                  scored += marksIn(rows[0]) >= std::max(marksIn(rows[1]), marksIn(rows[2]));
+             }
+             return std::pair{scored, total};
+         }},
+        // Each wrong version changes the right one in one place, so the right one can be the
+        // version that agrees with the other two wherever they differ.
+        {"speech", "the version nearest the other two is right",
+         [](Rig& rig) {
+             int scored = 0, total = 0;
+             for (const auto& [r, key] : grouped(rig, "speech", 36, 3)) {
+                 ++total;
+                 const int toRight = editsBetween(r[0], r[1]) + editsBetween(r[0], r[2]);
+                 const int between = editsBetween(r[1], r[2]);
+                 scored += toRight <= editsBetween(r[1], r[0]) + between && toRight <= editsBetween(r[2], r[0]) + between;
              }
              return std::pair{scored, total};
          }},

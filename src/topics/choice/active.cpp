@@ -21,7 +21,7 @@ const ClassifyRow kBank[] = {
     {u"The alarm woke everyone in the house.", 0},
     {u"The boys were building a den in the woods.", 0},
     {u"Mum is baking a cake for the school fair.", 0},
-    {u"Hannah fed the ducks by the pond.", 0},
+    {u"Hannah was feeding the ducks by the pond.", 0},
     {u"The wind was rattling the windows.", 0},
     {u"The waves were pounding the rocks.", 0},
     {u"The crowd was cheering the runners.", 0},

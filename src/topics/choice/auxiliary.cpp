@@ -35,14 +35,14 @@ const char16_t* const kBank[] = {
     u"Our baby ____ walk now but couldn’t last year.", u"can", u"could", u"did", u"has", u"Our baby can walk now but couldn’t last year.",
     u"When Nana was young, she ____ climb trees.", u"could", u"can", u"was", u"has", u"When Nana was young, she could climb trees.",
     u"Last year Jo ____ not swim, but now she can.", u"could", u"can", u"will", u"was", u"Last year Jo could not swim, but now she can.",
-    u"The forecast says it ____ be sunny tomorrow.", u"will", u"shall", u"did", u"has", u"The forecast says it will be sunny tomorrow.",
-    u"Next week we ____ visit the Roman fort.", u"will", u"did", u"do", u"has", u"Next week we will visit the Roman fort.",
+    u"The forecast says it ____ be sunny tomorrow.", u"will", u"does", u"did", u"has", u"The forecast says it will be sunny tomorrow.",
+    u"Next week we ____ visit the Roman fort.", u"will", u"did", u"does", u"has", u"Next week we will visit the Roman fort.",
     u"If I had wings, I ____ fly over the sea.", u"would", u"will", u"am", u"has", u"If I had wings, I would fly over the sea.",
     u"____ I open the window for you?", u"Shall", u"Am", u"Does", u"Have", u"Shall I open the window for you?",
     u"You ____ wear a helmet on your bike.", u"should", u"are", u"has", u"was", u"You should wear a helmet on your bike.",
     u"Everyone ____ be quiet in the library.", u"must", u"are", u"has", u"were", u"Everyone must be quiet in the library.",
     u"____ I borrow your ruler, please?", u"May", u"Will", u"Does", u"Am", u"May I borrow your ruler, please?",
-    u"Take a coat because it ____ rain later.", u"might", u"would", u"is", u"has", u"Take a coat because it might rain later.",
+    u"Take a coat because it ____ rain later.", u"might", u"did", u"is", u"has", u"Take a coat because it might rain later.",
     u"Where ____ you put my football boots?", u"did", u"has", u"was", u"were", u"Where did you put my football boots?",
 };
 static_assert(std::size(kBank) == 30 * 6);

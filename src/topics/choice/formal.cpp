@@ -36,7 +36,7 @@ const ClassifyRow kBank[] = {
     {u"That film was well good.", 1},
     {u"Can’t wait for the holidays!", 1},
     {u"Cheers for the birthday card, mate.", 1},
-    {u"We had a right laugh at the funfair with my cousins.", 1},
+    {u"We had a right laugh at the funfair with our cousins.", 1},
     {u"Stop mucking about and get in the car.", 1},
     {u"My brother’s a total nightmare in the mornings.", 1},
     {u"Ta for lending me your pen.", 1},
