@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Quillmark needs to build, run and test, when any is missing.
+# Installs the Debian packages Quillmark needs to build, run and test, when any is missing,
+# and any further packages named on its command line (what packaging or the Windows build
+# needs besides).
 set -euo pipefail
 packages=(
   cmake g++ make pkgconf
@@ -7,6 +9,7 @@ packages=(
   fonts-liberation fonts-wine xdg-utils
   libxcb1-dev xvfb xauth xdotool
   pandoc help2man desktop-file-utils appstream
+  "$@"
 )
 missing=()
 for p in "${packages[@]}"; do

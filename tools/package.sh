@@ -5,18 +5,8 @@
 # Install it with: apt install ./build-package/quillmark_*.deb
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-bash "$here/tools/deps.sh"
-# What only packaging needs: dpkg-shlibdeps for the dependencies, and the checker.
-missing=()
-for p in dpkg-dev lintian; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+# What only packaging needs besides: dpkg-shlibdeps for the dependencies, and the checker.
+bash "$here/tools/deps.sh" dpkg-dev lintian
 cmake -S "$here" -B "$here/build-package" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr > /dev/null
 cmake --build "$here/build-package" --target quillmark teachers_guide changelog manpage -j "$(nproc)"
 rm -f "$here"/build-package/quillmark_*.deb

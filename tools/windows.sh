@@ -16,22 +16,11 @@ for a in "$@"; do
   esac
 done
 
-bash "$here/tools/deps.sh"
-packages=(
-  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+# The cross compilers, Debian's source tools for Qt's source, Wine for the tests, wixl for
+# the MSI.
+bash "$here/tools/deps.sh" \
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev \
   ninja-build dpkg-dev xz-utils zip unzip wine wine64 wixl msitools xvfb xauth xdotool imagemagick
-  fonts-liberation fonts-wine
-)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
 
 started=$SECONDS
 qt="$(bash "$here/tools/windows/qt.sh" | tail -n1)"

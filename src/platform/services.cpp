@@ -6,12 +6,37 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/pictures.h"
 
 namespace qm {
+
+RealSoundPlayer::RealSoundPlayer(QString root) : root_(std::move(root)), guard_(std::make_unique<QObject>()) {}
+
+void RealSoundPlayer::prepare(const QStringList& programPaths) {
+    // First the output device, then one file a turn; each step is short, and nothing
+    // waits on them.
+    QObject* guard = guard_.get();  // the steps die with the player
+    QTimer::singleShot(0, guard, [this, guard, programPaths] {
+        openOutput();
+        for (int i = 0; i < programPaths.size(); ++i)
+            QTimer::singleShot(i + 1, guard, [this, path = programPaths[i]] { (void)sound(path); });
+    });
+}
+
+QString RealSoundPlayer::keyOf(const QString& programPath) const {
+    const QString file = resolveProgramPath(root_, programPath);
+    return file.isEmpty() ? programPath : file;
+}
+
+bool RealSoundPlayer::playable(const QString& programPath) const {
+    const Sound* s = sounds_.value(keyOf(programPath));
+    return s && canPlay(*s);
+}
 
 namespace {
 QRect twipsOf(const QScreen* screen) {

@@ -42,8 +42,11 @@ public:
     void prepare(const QStringList& programPaths);
 
 private:
-    struct Sound;
+    struct Sound;  // one file and its output, as the platform plays it
     Sound* sound(const QString& programPath);
+    static void openOutput();                // gets the platform's audio output ready
+    static bool canPlay(const Sound& sound);  // read, and taken by an audio device
+    QString keyOf(const QString& programPath) const;
     QString root_;
     QHash<QString, Sound*> sounds_;
     std::unique_ptr<QObject> guard_;

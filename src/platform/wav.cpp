@@ -1,5 +1,6 @@
 #include "platform/wav.h"
 
+#include <QFile>
 #include <cstdint>
 #include <cstring>
 
@@ -56,6 +57,12 @@ std::optional<WavSound> parseWav(const QByteArray& bytes) {
     sound.samples.truncate(sound.samples.size() - sound.samples.size() % frame);
     if (sound.samples.isEmpty()) return std::nullopt;
     return sound;
+}
+
+std::optional<WavSound> readWavFile(const QString& file) {
+    QFile f(file);
+    if (file.isEmpty() || f.size() > 16 * 1024 * 1024 || !f.open(QIODevice::ReadOnly)) return std::nullopt;
+    return parseWav(f.readAll());
 }
 
 }  // namespace qm

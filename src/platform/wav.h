@@ -2,6 +2,7 @@
 // Wave files: reading the PCM sound out of a RIFF/WAVE file.
 
 #include <QByteArray>
+#include <QString>
 #include <optional>
 
 namespace qm {
@@ -17,5 +18,8 @@ struct WavSound {
 // else, or a damaged or cut-short file, gives nothing; the bytes are never read past
 // their end.
 std::optional<WavSound> parseWav(const QByteArray& bytes);
+
+// The same from a file; a missing, unreadable or oversized file (over 16 MiB) gives nothing.
+std::optional<WavSound> readWavFile(const QString& file);
 
 }  // namespace qm

@@ -4,9 +4,7 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
-#include <QFile>
 #include <QMediaDevices>
-#include <QTimer>
 #include <optional>
 
 #include "platform/pictures.h"
@@ -31,8 +29,6 @@ struct RealSoundPlayer::Sound {
     std::unique_ptr<QAudioSink> sink;
 };
 
-RealSoundPlayer::RealSoundPlayer(QString root) : root_(std::move(root)), guard_(std::make_unique<QObject>()) {}
-
 RealSoundPlayer::~RealSoundPlayer() {
     for (Sound* s : std::as_const(sounds_)) {
         if (s->sink) s->sink->stop();
@@ -42,12 +38,11 @@ RealSoundPlayer::~RealSoundPlayer() {
 
 RealSoundPlayer::Sound* RealSoundPlayer::sound(const QString& programPath) {
     const QString file = resolveProgramPath(root_, programPath);
-    const QString key = file.isEmpty() ? programPath : file;
+    const QString key = keyOf(programPath);
     if (Sound* known = sounds_.value(key)) return known;
     auto* s = new Sound;
     sounds_.insert(key, s);
-    QFile f(file);
-    if (!file.isEmpty() && f.size() <= 16 * 1024 * 1024 && f.open(QIODevice::ReadOnly)) s->wav = parseWav(f.readAll());
+    s->wav = readWavFile(file);
     if (!s->wav) return s;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull() || !device.isFormatSupported(audioFormat(*s->wav))) {
@@ -59,22 +54,12 @@ RealSoundPlayer::Sound* RealSoundPlayer::sound(const QString& programPath) {
     return s;
 }
 
-void RealSoundPlayer::prepare(const QStringList& programPaths) {
-    // First the output device (the audio back end connects to the sound server here),
-    // then one file a turn; each step is short, and nothing waits on them.
-    QObject* guard = guard_.get();  // the steps die with the player
-    QTimer::singleShot(0, guard, [this, guard, programPaths] {
-        (void)QMediaDevices::defaultAudioOutput();
-        for (int i = 0; i < programPaths.size(); ++i)
-            QTimer::singleShot(i + 1, guard, [this, path = programPaths[i]] { (void)sound(path); });
-    });
+void RealSoundPlayer::openOutput() {
+    // The audio back end connects to the sound server here.
+    (void)QMediaDevices::defaultAudioOutput();
 }
 
-bool RealSoundPlayer::playable(const QString& programPath) const {
-    const QString file = resolveProgramPath(root_, programPath);
-    const Sound* s = sounds_.value(file.isEmpty() ? programPath : file);
-    return s && s->sink;
-}
+bool RealSoundPlayer::canPlay(const Sound& s) { return bool(s.sink); }
 
 void RealSoundPlayer::play(const QString& programPath) {
     Sound* s = sound(programPath);

@@ -4,8 +4,6 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include <QFile>
-#include <QTimer>
 #include <optional>
 
 #include "platform/pictures.h"
@@ -28,8 +26,6 @@ struct RealSoundPlayer::Sound {
     }
 };
 
-RealSoundPlayer::RealSoundPlayer(QString root) : root_(std::move(root)), guard_(std::make_unique<QObject>()) {}
-
 RealSoundPlayer::~RealSoundPlayer() {
     for (Sound* s : std::as_const(sounds_)) {
         s->stop();
@@ -40,12 +36,11 @@ RealSoundPlayer::~RealSoundPlayer() {
 
 RealSoundPlayer::Sound* RealSoundPlayer::sound(const QString& programPath) {
     const QString file = resolveProgramPath(root_, programPath);
-    const QString key = file.isEmpty() ? programPath : file;
+    const QString key = keyOf(programPath);
     if (Sound* known = sounds_.value(key)) return known;
     auto* s = new Sound;
     sounds_.insert(key, s);
-    QFile f(file);
-    if (!file.isEmpty() && f.size() <= 16 * 1024 * 1024 && f.open(QIODevice::ReadOnly)) s->wav = parseWav(f.readAll());
+    s->wav = readWavFile(file);
     if (!s->wav || s->wav->samples.isEmpty()) {
         s->wav.reset();
         return s;
@@ -68,21 +63,12 @@ RealSoundPlayer::Sound* RealSoundPlayer::sound(const QString& programPath) {
     return s;
 }
 
-void RealSoundPlayer::prepare(const QStringList& programPaths) {
-    // First the audio driver, then one file a turn; each step is short, and nothing waits.
-    QObject* guard = guard_.get();  // the steps die with the player
-    QTimer::singleShot(0, guard, [this, guard, programPaths] {
-        (void)::waveOutGetNumDevs();
-        for (int i = 0; i < programPaths.size(); ++i)
-            QTimer::singleShot(i + 1, guard, [this, path = programPaths[i]] { (void)sound(path); });
-    });
+void RealSoundPlayer::openOutput() {
+    // Loads the audio driver.
+    (void)::waveOutGetNumDevs();
 }
 
-bool RealSoundPlayer::playable(const QString& programPath) const {
-    const QString file = resolveProgramPath(root_, programPath);
-    const Sound* s = sounds_.value(file.isEmpty() ? programPath : file);
-    return s && s->out;
-}
+bool RealSoundPlayer::canPlay(const Sound& s) { return s.out != nullptr; }
 
 void RealSoundPlayer::play(const QString& programPath) {
     Sound* s = sound(programPath);
