@@ -104,8 +104,9 @@ struct Run {
         p.start(qEnvironmentVariable("QM_EXECUTABLE"), args);
         finished = p.waitForFinished(60000);
         status = p.exitCode();
-        out = QString::fromUtf8(p.readAllStandardOutput());
-        err = QString::fromUtf8(p.readAllStandardError());
+        // Lines end in CR LF on Windows.
+        out = QString::fromUtf8(p.readAllStandardOutput()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        err = QString::fromUtf8(p.readAllStandardError()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     }
     bool finished;
     int status;
@@ -510,12 +511,25 @@ private slots:
         const QString home = dir.filePath(QStringLiteral("home"));
         const QString local = dir.filePath(QStringLiteral("local"));
         const QString system = dir.filePath(QStringLiteral("system"));
+        const QStringList ours{home + QStringLiteral("/quillmark/banks"), local + QStringLiteral("/quillmark/banks"),
+                               system + QStringLiteral("/quillmark/banks")};
+        nameTheProgram();
+#ifdef Q_OS_WIN
+        // Windows names the user's and the machine's data folders itself; then comes the
+        // "banks" folder beside the program, once, and no other folder of the program's.
+        const QStringList windows = standardBankFolders();
+        QCOMPARE(windows.size(), 3);
+        QVERIFY2(windows[0].endsWith(QStringLiteral("/AppData/Roaming/quillmark/banks"), Qt::CaseInsensitive), qPrintable(windows[0]));
+        QVERIFY2(windows[1].endsWith(QStringLiteral("/ProgramData/quillmark/banks"), Qt::CaseInsensitive), qPrintable(windows[1]));
+        QCOMPARE(windows[2].toLower(), (QCoreApplication::applicationDirPath() + QStringLiteral("/banks")).toLower());
+        // The rest is played on folders of the test's own.
+        const QStringList standard = ours;
+#else
         qputenv("XDG_DATA_HOME", home.toUtf8());
         qputenv("XDG_DATA_DIRS", (local + QLatin1Char(':') + system).toUtf8());
-        nameTheProgram();
         const QStringList standard = standardBankFolders();
-        QCOMPARE(standard, (QStringList{home + QStringLiteral("/quillmark/banks"), local + QStringLiteral("/quillmark/banks"),
-                                        system + QStringLiteral("/quillmark/banks")}));
+        QCOMPARE(standard, ours);
+#endif
         QCOMPARE(chosenBankFolders(std::nullopt, standard), standard);
         const QStringList folders = chosenBankFolders(given, standard);
         QCOMPARE(folders, QStringList{given} + standard);

@@ -20,12 +20,15 @@ QString resolveProgramPath(const QString& root, const QString& programPath) {
         const bool last = i == parts.size() - 1;
         QDir dir(current);
         const QString exact = dir.filePath(part);
+        const auto filter = last ? QDir::Files : (QDir::Dirs | QDir::NoDotAndDotDot);
+        // Only the folder's own spelling is taken as it stands: a file system that ignores
+        // case opens "IMAGES" as "Images" too, and one file must keep one name.
         QFileInfo info(exact);
-        if (info.exists() && (last ? info.isFile() : info.isDir())) {
+        if (info.exists() && (last ? info.isFile() : info.isDir()) &&
+            dir.entryList({part}, filter | QDir::Hidden).contains(part)) {
             current = exact;
             continue;
         }
-        const auto filter = last ? QDir::Files : (QDir::Dirs | QDir::NoDotAndDotDot);
         QString found;
         for (const QString& entry : dir.entryList(filter | QDir::Hidden, QDir::Name)) {
             if (entry.compare(part, Qt::CaseInsensitive) == 0) {

@@ -189,8 +189,26 @@ QStringList bankFoldersIn(const QStringList& programDataFolders) {
 }
 
 QStringList standardBankFolders() {
-    // The user's, then the machine's, then one that goes with the program's own files.
-    return bankFoldersIn(QStandardPaths::standardLocations(QStandardPaths::AppDataLocation)) + programBankFolders();
+    // The user's, then the machine's, then the one beside the program, where the platform
+    // has one. Qt on Windows also names the program's own folder and folders inside it as
+    // data folders; of those only the "banks" folder beside the program is read.
+    const QStringList beside = programBankFolders();
+    const auto insideProgram = [&beside](const QString& folder) {
+        for (const QString& b : beside) {
+            const QString program = QFileInfo(b).absolutePath();
+            if (folder.compare(program, Qt::CaseInsensitive) == 0 ||
+                folder.startsWith(program + QLatin1Char('/'), Qt::CaseInsensitive))
+                return true;
+        }
+        return false;
+    };
+    QStringList data;
+    for (const QString& d : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation))
+        if (!insideProgram(QDir::cleanPath(d))) data << d;
+    QStringList folders = bankFoldersIn(data);
+    for (const QString& b : beside)
+        if (!folders.contains(b, Qt::CaseInsensitive)) folders << b;
+    return folders;
 }
 
 QStringList chosenBankFolders(const std::optional<QString>& banksOption, const QStringList& standard) {
