@@ -60,7 +60,11 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" QM_SOURCE_TESTS "/two-displays.json");
+    // Qt reads the platform's options up to each colon: the file is named without its drive
+    // letter, on the drive the test runs from (Windows).
+    QByteArray config = QM_SOURCE_TESTS "/two-displays.json";
+    if (config.size() > 1 && config[1] == ':') config.remove(0, 2);
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config);
     prepareClassroomDisplay(argc, argv);
     QApplication app(argc, argv);
     installFonts();

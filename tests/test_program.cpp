@@ -113,6 +113,13 @@ private slots:
         QVERIFY2(err.contains("quillmark: show Titlefrm"), err.constData());
         QCOMPARE(program.state(), QProcess::Running);
 
+#ifdef Q_OS_WIN
+        // Windows asks a program to end by closing its windows, and offscreen it has none:
+        // tools/windows/screens.sh closes the real program's window instead.
+        program.kill();
+        program.waitForFinished(20000);
+        QSKIP("no window to close offscreen");
+#endif
         program.terminate();
         QVERIFY(program.waitForFinished(20000));
         err += program.readAllStandardError();

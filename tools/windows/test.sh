@@ -8,17 +8,9 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 qt="$1"
 out="$here/build-windows"
 build="$out/build"
-cache="$(dirname "$qt")"
 mingw_gcc=/usr/lib/gcc/x86_64-w64-mingw32/12-posix
 mingw_lib=/usr/x86_64-w64-mingw32/lib
-
-# A Wine prefix of our own, made once; no menu entries written into the desktop's menus.
-export WINEPREFIX="$cache/wine" WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d"
-export WINEARCH=win64
-if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
-  wineboot --init > /dev/null 2>&1 || true
-  wineserver -w
-fi
+source "$here/tools/windows/wine.sh" "$qt"
 echo "Wine $(wine --version)"
 
 # The test programs find Qt's and MinGW's libraries on Wine's path, its plugins beside
@@ -27,8 +19,95 @@ echo "Wine $(wine --version)"
 cmake --build "$build" -j "$(nproc)"
 mkdir -p "$build/fonts"
 cp "$out/stage/Quillmark/fonts/"*.ttf "$build/fonts/"
-export WINEPATH="Z:${qt//\//\\}\\bin;Z:${mingw_gcc//\//\\};Z:${mingw_lib//\//\\}"
-export QT_PLUGIN_PATH="Z:${qt//\//\\}\\plugins"
 # Tests that cannot run under Wine: see the README.
 skip='^$'
-(cd "$build" && ctest --output-on-failure -j "$(nproc)" -E "$skip")
+(
+  export WINEPATH="Z:${qt//\//\\}\\bin;Z:${mingw_gcc//\//\\};Z:${mingw_lib//\//\\}"
+  export QT_PLUGIN_PATH="Z:${qt//\//\\}\\plugins"
+  cd "$build"
+  rm -f test_*.log
+  if ! ctest -j "$(nproc)" -E "$skip"; then
+    for log in test_*.log; do
+      grep -q '^FAIL\|^QFATAL' "$log" && { echo "--- $log"; grep -B2 -A6 '^FAIL\|^QFATAL' "$log"; }
+    done
+    echo "(a test that ended without a report printed nothing into its log: run it under wine by hand)"
+    exit 1
+  fi
+)
+
+# From here on the program runs from its own folder, with nothing on Wine's path, in a
+# UTF-8 locale as a Windows machine's paths are Unicode.
+export LANG=C.UTF-8
+version="$(sed -n 's/^project(Quillmark VERSION \([0-9.]*\).*/\1/p' "$here/CMakeLists.txt")"
+screens="$out/screens"
+rm -rf "$screens"
+
+# The real program as a pupil meets it, beside the Linux build doing the same: the title
+# screen must be laid out as on Linux, to within a few pixels (the fonts are drawn by
+# DirectWrite instead of FreeType, so single pixels of the letters differ).
+cmake -S "$here" -B "$here/build" > /dev/null
+cmake --build "$here/build" --target quillmark -j "$(nproc)" > /dev/null
+bash "$here/tools/windows/screens.sh" "$screens/linux" "$here/build/quillmark"
+bash "$here/tools/windows/screens.sh" "$screens/windows" wine "$out/stage/Quillmark/quillmark.exe"
+wineserver -k 2> /dev/null || true
+same_layout() {
+  local a="$1" b="$2" size_a size_b differing soft
+  size_a="$(identify -format '%wx%h' "$a")" size_b="$(identify -format '%wx%h' "$b")"
+  if [[ "$size_a" != "$size_b" ]]; then
+    echo "$b is $size_b, $a is $size_a" >&2
+    return 1
+  fi
+  # Each picture softened over a few pixels: a caption or picture moved by more than that
+  # leaves a band of strongly differing pixels; letters drawn a little differently do not.
+  soft="$(mktemp -d)"
+  convert "$a" -blur 0x3 "$soft/a.png"
+  convert "$b" -blur 0x3 "$soft/b.png"
+  differing="$(compare -metric AE -fuzz 20% "$soft/a.png" "$soft/b.png" null: 2>&1 || true)"
+  rm -rf "$soft"
+  if ! [[ "$differing" =~ ^[0-9]+$ ]] || ((differing * 100 > ${size_a%x*} * ${size_a#*x})); then
+    echo "$b is not laid out as $a: $differing pixels differ" >&2
+    return 1
+  fi
+  echo "$(basename "$b"): $size_b, laid out as on Linux ($differing pixels differ after softening)"
+}
+for screen in title start menu2; do
+  same_layout "$screens/linux/$screen.png" "$screens/windows/$screen.png"
+done
+
+# The zip unpacked into a read-only folder with spaces and letters beyond ASCII in its
+# path, started from elsewhere: it works, and writes nothing there or in the user's folders.
+share="$(mktemp -d)/School share/Année 6 – Ms Ó Súilleabháin's class"
+mkdir -p "$share"
+unzip -q "$out/Quillmark-$version-win64.zip" -d "$share"
+read_only=mount
+if ! { mount --bind "$share" "$share" 2> /dev/null && mount -o remount,bind,ro "$share" 2> /dev/null; }; then
+  # Where folders cannot be mounted read-only, root still writes through a missing write
+  # permission: what is checked then is only that nothing is written.
+  read_only=permissions
+  chmod -R a-w "$share"
+fi
+before="$(cd "$share" && find . -printf '%p %s %T@\n' | LC_ALL=C sort)"
+stamp="$(mktemp)"
+bash "$here/tools/windows/screens.sh" "$screens/zip" wine "$share/Quillmark/quillmark.exe"
+wineserver -k 2> /dev/null || true
+after="$(cd "$share" && find . -printf '%p %s %T@\n' | LC_ALL=C sort)"
+[[ "$read_only" == mount ]] && umount "$share"
+chmod -R u+w "$share"
+if [[ "$before" != "$after" ]]; then
+  echo "the program wrote into its folder:" >&2
+  diff <(echo "$before") <(echo "$after") >&2
+  exit 1
+fi
+written="$(find "$WINEPREFIX/drive_c/users" -newer "$stamp" -ipath '*quillmark*' -print)"
+if [[ -n "$written" ]]; then
+  echo "the program wrote into the user's folders: $written" >&2
+  exit 1
+fi
+rm -rf "$(dirname "$(dirname "$share")")" "$stamp"
+echo "zip: started from a read-only folder ($read_only) with spaces and accents in its path; wrote nothing"
+
+# The MSI: a silent install for the whole machine, the program started from its Start-menu
+# shortcut, a newer version replacing it in place, and a silent removal that leaves nothing
+# of it behind but a school's own file.
+bash "$here/tools/windows/msi-test.sh" "$out/Quillmark-$version-x64.msi" "$version" "$screens/msi"
+
