@@ -106,6 +106,12 @@ fi
 rm -rf "$(dirname "$(dirname "$share")")" "$stamp"
 echo "zip: started from a read-only folder ($read_only) with spaces and accents in its path; wrote nothing"
 
+# A damaged picture: a Windows message box names the file, and the program ends with 1.
+damaged="$(mktemp -d)"
+cp -a "$out/stage/Quillmark" "$damaged/"
+bash "$here/tools/windows/fatal.sh" "$damaged/Quillmark" "$screens/fatal"
+rm -rf "$damaged"
+
 # The MSI: a silent install for the whole machine, the program started from its Start-menu
 # shortcut, a newer version replacing it in place, and a silent removal that leaves nothing
 # of it behind but a school's own file.
