@@ -4,12 +4,19 @@
 # menu; "Tenses" to its exercise; PAST as the answer, which must bring "Correct" or "Wrong"
 # with its tick or cross; then asks it to end. Fails when a screen does not come, or the
 # program does not end cleanly.
-#   screens.sh <pictures folder> <command> [arguments]
+#   screens.sh <pictures folder> [--scale S] <command> [arguments]
+# With --scale (1.25, 1.5) the display is scaled as a school laptop's often is: through
+# Windows' own setting (96 dots an inch times S) under Wine, QT_SCALE_FACTOR on Linux.
 # The command is the Linux program or `wine …\quillmark.exe`; it is started from an
 # unrelated folder. Needs Xvfb, xdotool, ImageMagick and tesseract.
 set -euo pipefail
 out="$1"
 shift
+scale=1 desktop='HKCU\Control Panel\Desktop'
+if [[ "$1" == --scale ]]; then
+  scale="$2"
+  shift 2
+fi
 under_wine=0
 [[ "$1" == wine ]] && under_wine=1
 mkdir -p "$out"
@@ -26,11 +33,15 @@ fail() {
 }
 
 source "$(dirname "${BASH_SOURCE[0]}")/display.sh"
-start_display || fail "no virtual display"
+# Scaled, a laptop's 1920 x 1080 display, as school laptops set to 125 % or 150 % have.
+if [[ "$scale" == 1 ]]; then start_display; else start_display 1920x1080; fi || fail "no virtual display"
 program=
 cleanup() {
   [[ -n "$program" ]] && kill "$program" 2> /dev/null
-  ((under_wine)) && wineserver -k 2> /dev/null
+  if ((under_wine)); then
+    wineserver -k 2> /dev/null
+    [[ "$scale" == 1 ]] || { wine reg delete "$desktop" /v LogPixels /f > /dev/null 2>&1; wineserver -k 2> /dev/null; }
+  fi
   kill "$xvfb" 2> /dev/null
   rm -rf "$elsewhere"
 }
@@ -39,6 +50,16 @@ trap cleanup EXIT
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 # Wine's own processes belong to the display they were started on: none left from before.
 ((under_wine)) && { wineserver -k 2> /dev/null || true; wineserver -w 2> /dev/null || true; }
+# Pixels at the display's scale.
+px() { awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s + 0.5 }'; }
+if [[ "$scale" != 1 ]]; then
+  if ((under_wine)); then
+    wine reg add "$desktop" /v LogPixels /t REG_DWORD /d "$(px 96)" /f > /dev/null 2>&1
+    wineserver -w
+  else
+    export QT_SCALE_FACTOR="$scale"
+  fi
+fi
 (cd "$elsewhere" && exec env QUILLMARK_TRACE=1 "$@" > /dev/null 2> "$trace") &
 program=$!
 
@@ -88,7 +109,7 @@ shoot() {
 
 # A click at a place of the window, in pixels from its top left.
 click() {
-  xdotool mousemove --window "$window" "$1" "$2" sleep 0.1 click 1
+  xdotool mousemove --window "$window" "$(px "$1")" "$(px "$2")" sleep 0.1 click 1
 }
 
 wait_for "painted Titlefrm"
@@ -109,19 +130,19 @@ shoot tenses
 click 110 380            # PAST
 # The verdict in its place below the boxes, read off the picture, and the tick or the cross
 # at the top right, where there was none before (it is wiped in, so it may come later).
-verdict= changed=0
+verdict= changed=0 tick="$(px 49)x$(px 49)+$(px 716)+$(px 12)" enough="$(px "$(px 600)")"
 for ((n = 0; n < 100; ++n)); do
   shoot answer now
-  convert "$out/answer.png" -crop 297x105+184+480 +repage -colorspace Gray -negate -resize 200% "$out/.caption.png"
+  convert "$out/answer.png" -crop "$(px 297)x$(px 105)+$(px 184)+$(px 480)" +repage -colorspace Gray -negate -resize 200% "$out/.caption.png"
   verdict="$(tesseract "$out/.caption.png" - --psm 7 2> /dev/null | tr -dc 'A-Za-z')"
-  changed="$(compare -metric AE -fuzz 10% "$out/tenses.png[49x49+716+12]" "$out/answer.png[49x49+716+12]" null: 2>&1 || true)"
+  changed="$(compare -metric AE -fuzz 10% "$out/tenses.png[$tick]" "$out/answer.png[$tick]" null: 2>&1 || true)"
   [[ "$changed" =~ ^[0-9]+$ ]] || fail "could not compare the pictures: $changed"
-  [[ ("$verdict" == Correct || "$verdict" == Wrong) ]] && ((changed > 600)) && break
+  [[ ("$verdict" == Correct || "$verdict" == Wrong) ]] && ((changed > enough)) && break
   sleep 0.2
 done
 rm -f "$out/.caption.png"
 [[ "$verdict" == Correct || "$verdict" == Wrong ]] || fail "the answer brought no verdict (read '$verdict')"
-((changed > 600)) || fail "no tick or cross after the answer ($changed pixels changed)"
+((changed > enough)) || fail "no tick or cross after the answer ($changed pixels changed)"
 # Asked to end, it ends cleanly: under Wine as Windows asks, by closing its window (Alt+F4);
 # on Linux by the signal a desktop sends at logout.
 if ((under_wine)); then

@@ -74,6 +74,20 @@ for screen in title start menu2; do
   same_layout "$screens/linux/$screen.png" "$screens/windows/$screen.png"
 done
 
+# Scaled to 125 % and 150 % through Windows' own setting: every screen drawn at its scaled
+# size (text drawn at that size, not blown up), laid out as the Linux build at that scale.
+for scale in 1.25 1.5; do
+  bash "$here/tools/windows/screens.sh" "$screens/linux-$scale" --scale "$scale" "$here/build/quillmark"
+  bash "$here/tools/windows/screens.sh" "$screens/windows-$scale" --scale "$scale" wine "$out/stage/Quillmark/quillmark.exe"
+  for screen in title start menu2; do
+    expected="$(identify -format '%w %h' "$screens/windows/$screen.png" |
+      awk -v s="$scale" '{ printf "%dx%d", $1 * s + 0.5, $2 * s + 0.5 }')"
+    got="$(identify -format '%wx%h' "$screens/windows-$scale/$screen.png")"
+    [[ "$got" == "$expected" ]] || { echo "$screen at $scale is $got, not $expected" >&2; exit 1; }
+    same_layout "$screens/linux-$scale/$screen.png" "$screens/windows-$scale/$screen.png"
+  done
+done
+
 # The zip unpacked into a read-only folder with spaces and letters beyond ASCII in its
 # path, started from elsewhere: it works, and writes nothing there or in the user's folders.
 share="$(mktemp -d)/School share/Année 6 – Ms Ó Súilleabháin's class"
