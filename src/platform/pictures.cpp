@@ -1,4 +1,5 @@
 #include "platform/pictures.h"
+#include "platform/system.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -21,12 +22,11 @@ QString resolveProgramPath(const QString& root, const QString& programPath) {
         QDir dir(current);
         const QString exact = dir.filePath(part);
         const auto filter = last ? QDir::Files : (QDir::Dirs | QDir::NoDotAndDotDot);
-        // Only the folder's own spelling is taken as it stands: a file system that ignores
-        // case opens "IMAGES" as "Images" too, and one file must keep one name.
+        // The folder's own spelling: a file system that ignores case opens "IMAGES" as
+        // "Images" too, and one file must keep one name.
         QFileInfo info(exact);
-        if (info.exists() && (last ? info.isFile() : info.isDir()) &&
-            dir.entryList({part}, filter | QDir::Hidden).contains(part)) {
-            current = exact;
+        if (const QString spelled = spelledOnDisk(exact); !spelled.isEmpty() && (last ? info.isFile() : info.isDir())) {
+            current = dir.filePath(spelled);
             continue;
         }
         QString found;

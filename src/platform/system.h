@@ -1,7 +1,8 @@
 #pragma once
 // What differs between the desktops the program runs on, besides sound and the services
 // of services.h: the font files it brings along, bank folders that belong to the program
-// itself, and a console for the command-line options. One implementation per platform.
+// itself, a console for the command-line options, and how the file system spells a name.
+// One implementation per platform.
 
 #include <QString>
 #include <QStringList>
@@ -20,5 +21,9 @@ QStringList programBankFolders();
 
 // Lets the command-line options print to the console the program was started from.
 void attachToConsole();
+
+// The name of the file or folder at `path` as its folder spells it, or empty when there
+// is none there. Where the file system ignores case (Windows), "IMAGES" finds "Images".
+QString spelledOnDisk(const QString& path);
 
 }  // namespace qm

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 #include <QWidget>
@@ -39,5 +40,11 @@ PlatformFonts platformFonts() {
 QStringList programBankFolders() { return {}; }
 
 void attachToConsole() {}
+
+QString spelledOnDisk(const QString& path) {
+    // Names here match only as they are spelled.
+    const QFileInfo info(path);
+    return info.exists() ? info.fileName() : QString();
+}
 
 }  // namespace qm

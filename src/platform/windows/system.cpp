@@ -60,6 +60,16 @@ QStringList programBankFolders() {
     return {QFileInfo(exe).absoluteDir().filePath(QStringLiteral("banks"))};
 }
 
+QString spelledOnDisk(const QString& path) {
+    WIN32_FIND_DATAW found;
+    const QString native = QDir::toNativeSeparators(path);
+    if (native.contains(QLatin1Char('*')) || native.contains(QLatin1Char('?'))) return {};
+    const HANDLE h = ::FindFirstFileW(reinterpret_cast<LPCWSTR>(native.utf16()), &found);
+    if (h == INVALID_HANDLE_VALUE) return {};
+    ::FindClose(h);
+    return QString::fromWCharArray(found.cFileName);
+}
+
 void attachToConsole() {
     // A program built for the desktop has no console of its own; started from a command
     // prompt, its options print there.
