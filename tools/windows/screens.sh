@@ -7,6 +7,8 @@
 #   screens.sh <pictures folder> [--scale S] <command> [arguments]
 # With --scale (1.25, 1.5) the display is scaled as a school laptop's often is: through
 # Windows' own setting (96 dots an inch times S) under Wine, QT_SCALE_FACTOR on Linux.
+# With the program's own --classroom among the arguments, the places follow the scale the
+# program says it draws at.
 # The command is the Linux program or `wine …\quillmark.exe`; it is started from an
 # unrelated folder. Needs Xvfb, xdotool, ImageMagick and tesseract.
 set -euo pipefail
@@ -17,8 +19,9 @@ if [[ "$1" == --scale ]]; then
   scale="$2"
   shift 2
 fi
-under_wine=0
+under_wine=0 classroom=0
 [[ "$1" == wine ]] && under_wine=1
+for a in "$@"; do [[ "$a" == --classroom ]] && classroom=1; done
 mkdir -p "$out"
 out="$(cd "$out" && pwd)"
 elsewhere="$(mktemp -d)"
@@ -34,7 +37,7 @@ fail() {
 
 source "$(dirname "${BASH_SOURCE[0]}")/display.sh"
 # Scaled, a laptop's 1920 x 1080 display, as school laptops set to 125 % or 150 % have.
-if [[ "$scale" == 1 ]]; then start_display; else start_display 1920x1080; fi || fail "no virtual display"
+if [[ "$scale" == 1 ]] && ((!classroom)); then start_display; else start_display 1920x1080; fi || fail "no virtual display"
 program=
 cleanup() {
   [[ -n "$program" ]] && kill "$program" 2> /dev/null
@@ -113,6 +116,10 @@ click() {
 }
 
 wait_for "painted Titlefrm"
+if ((classroom)); then
+  scale="$(sed -n 's/.*classroom scale \([0-9.]*\).*/\1/p' "$trace")"
+  [[ -n "$scale" ]] || fail "--classroom gave no scale"
+fi
 find_window
 shoot title
 click 140 430            # OK

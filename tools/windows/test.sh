@@ -88,6 +88,15 @@ for scale in 1.25 1.5; do
   done
 done
 
+# The whole-class shortcut's --classroom on a 1920 x 1080 projector: every screen drawn as
+# large as the display allows, played at the places that scale gives.
+bash "$here/tools/windows/screens.sh" "$screens/windows-classroom" wine "$out/stage/Quillmark/quillmark.exe" --classroom
+classroom="$(sed -n 's/.*classroom scale \([0-9.]*\).*/\1/p' "$screens/windows-classroom/trace.log")"
+got="$(identify -format '%wx%h' "$screens/windows-classroom/tenses.png")"
+expected="$(awk -v s="$classroom" 'BEGIN { printf "%dx%d", 800 * s + 0.5, 600 * s + 0.5 }')"
+[[ "$got" == "$expected" ]] || { echo "whole class at $classroom: $got, not $expected" >&2; exit 1; }
+echo "whole class: drawn at $classroom, $got"
+
 # The zip unpacked into a read-only folder with spaces and letters beyond ASCII in its
 # path, started from elsewhere: it works, and writes nothing there or in the user's folders.
 share="$(mktemp -d)/School share/Année 6 – Ms Ó Súilleabháin's class"
