@@ -2,15 +2,13 @@
 // topic click to its exercise painted, the slowest single event during a robustness run,
 // the first sound request, the re-flow of the longest word row, peak memory, and CPU use
 // while a screen sits idle. Beside them, the same figures for a window holding one label,
-// the floor any Qt program stands on.
+// the floor any Qt program stands on (qm_floor, built beside this program).
 //   qm_bench            all figures (tools/bench.sh builds and runs it)
-//   qm_bench --floor    the one-label window (started by the figures above)
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -32,31 +30,6 @@ using namespace qm;
 using namespace qm::test;
 
 namespace {
-
-// ------------------------------------------------------------------ the floor
-
-class FirstPaint final : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !done_) {
-            done_ = true;
-            QTimer::singleShot(0, [] { std::fprintf(stderr, "floor: painted\n"); });
-        }
-        return false;
-    }
-
-private:
-    bool done_ = false;
-};
-
-int floorWindow(int argc, char** argv) {
-    QApplication app(argc, argv);
-    FirstPaint watch;
-    app.installEventFilter(&watch);
-    QLabel label(QStringLiteral("Quillmark"));
-    label.show();
-    return app.exec();
-}
 
 // ------------------------------------------------------------------ a started program
 
@@ -289,7 +262,6 @@ std::pair<double, int> idleExercise() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && qstrcmp(argv[1], "--floor") == 0) return floorWindow(argc, argv);
     TimedApplication app(argc, argv);
     if (argc > 1 && qstrcmp(argv[1], "--reflow") == 0) {  // that figure alone
         const ReflowFigures flow = reflow();
@@ -305,7 +277,7 @@ int main(int argc, char** argv) {
     Started oursIdle, floorIdle;
     for (int i = 0; i < runs; ++i) {
         const Started ours = startAndWatch(program, {}, "quillmark: painted Titlefrm", i == runs - 1);
-        const Started bare = startAndWatch(QCoreApplication::applicationFilePath(), {QStringLiteral("--floor")},
+        const Started bare = startAndWatch(QCoreApplication::applicationDirPath() + QStringLiteral("/qm_floor"), {},
                                            "floor: painted", i == runs - 1);
         oursMs.push_back(ours.paintedMs);
         floorMs.push_back(bare.paintedMs);

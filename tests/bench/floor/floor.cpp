@@ -1,6 +1,6 @@
-// The floor any Qt program stands on, for the Windows figures: a window holding one label,
-// built against the same Qt as quillmark.exe, saying on stderr when it has first painted.
-// (On Linux the benchmark carries the same window itself, as qm_bench --floor.)
+// The floor any Qt program stands on, for the benchmark's figures on Linux and Windows: a
+// window holding one label, built against the same Qt as the program, saying on stderr
+// when it has first painted.
 
 #include <QApplication>
 #include <QLabel>
