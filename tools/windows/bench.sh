@@ -14,7 +14,7 @@ source "$here/tools/windows/display.sh"
 cmake --build "$out/build" --target qm_floor > /dev/null
 folder="$(mktemp -d)"
 elsewhere="$(mktemp -d)"
-trap 'wineserver -k 2> /dev/null || true; kill "$xvfb" 2> /dev/null; rm -rf "$folder" "$elsewhere"' EXIT
+trap 'wineserver -k 2> /dev/null || true; kill "$xvfb" 2> /dev/null || true; rm -rf "$folder" "$elsewhere"' EXIT
 cp -a "$out/stage/Quillmark" "$folder/"
 cp "$out/build/qm_floor.exe" "$folder/Quillmark/"
 start_display

@@ -17,7 +17,7 @@ fail() {
 source "$(dirname "${BASH_SOURCE[0]}")/display.sh"
 start_display || fail "no virtual display"
 elsewhere="$(mktemp -d)"
-trap 'wineserver -k 2> /dev/null; kill "$xvfb" 2> /dev/null; rm -rf "$elsewhere"' EXIT
+trap 'wineserver -k 2> /dev/null || true; kill "$xvfb" 2> /dev/null || true; rm -rf "$elsewhere"' EXIT
 wineserver -k 2> /dev/null || true
 wineserver -w 2> /dev/null || true
 

@@ -36,8 +36,9 @@ shortcut() { { strings -e l "$1"; strings "$1"; } | tr "\n" " "; }
 remove_all() {
   local code
   for code in $(wine reg query "$uninstall" 2> /dev/null | tr -d '\r' | grep -o '{[0-9A-F-]*}$'); do
-    wine reg query "$uninstall\\$code" /v DisplayName 2> /dev/null | tr -d "\r" | grep -q 'Quillmark$' &&
-      wine msiexec /x "$code" /qn
+    if wine reg query "$uninstall\\$code" /v DisplayName 2> /dev/null | tr -d "\r" | grep -q 'Quillmark$'; then
+      wine msiexec /x "$code" /qn || true
+    fi
   done
   rm -rf "$installed" "$machine_menu" "$user_menu"
 }

@@ -14,7 +14,7 @@
 set -euo pipefail
 out="$1"
 shift
-scale=1 desktop='HKCU\Control Panel\Desktop'
+scale=1 desktop='HKCU\Control Panel\Desktop' dpi_set=0
 if [[ "$1" == --scale ]]; then
   scale="$2"
   shift 2
@@ -40,12 +40,15 @@ source "$(dirname "${BASH_SOURCE[0]}")/display.sh"
 if [[ "$scale" == 1 ]] && ((!classroom)); then start_display; else start_display 1920x1080; fi || fail "no virtual display"
 program=
 cleanup() {
-  [[ -n "$program" ]] && kill "$program" 2> /dev/null
+  [[ -z "$program" ]] || kill "$program" 2> /dev/null || true
   if ((under_wine)); then
-    wineserver -k 2> /dev/null
-    [[ "$scale" == 1 ]] || { wine reg delete "$desktop" /v LogPixels /f > /dev/null 2>&1; wineserver -k 2> /dev/null; }
+    wineserver -k 2> /dev/null || true
+    if ((dpi_set)); then
+      wine reg delete "$desktop" /v LogPixels /f > /dev/null 2>&1 || true
+      wineserver -k 2> /dev/null || true
+    fi
   fi
-  kill "$xvfb" 2> /dev/null
+  kill "$xvfb" 2> /dev/null || true
   rm -rf "$elsewhere"
 }
 trap cleanup EXIT
@@ -58,6 +61,7 @@ px() { awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s + 0.5 }'; }
 if [[ "$scale" != 1 ]]; then
   if ((under_wine)); then
     wine reg add "$desktop" /v LogPixels /t REG_DWORD /d "$(px 96)" /f > /dev/null 2>&1
+    dpi_set=1
     wineserver -w
   else
     export QT_SCALE_FACTOR="$scale"

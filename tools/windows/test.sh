@@ -140,3 +140,4 @@ rm -rf "$damaged"
 # of it behind but a school's own file.
 bash "$here/tools/windows/msi-test.sh" "$out/Quillmark-$version-x64.msi" "$version" "$screens/msi"
 
+echo "Windows tests under $(wine --version): all passed"
