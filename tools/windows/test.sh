@@ -74,6 +74,18 @@ for screen in title start menu2; do
   same_layout "$screens/linux/$screen.png" "$screens/windows/$screen.png"
 done
 
+# Sound through winmm's waveOut to an audio device: Wine's ALSA driver playing into a file
+# (ALSA's file device, named for this run only), which must then hold the click of the
+# term and the sound of the verdict. Every other run here has no audio device, and must be
+# silent without a word.
+sound="$(mktemp -d)"
+printf 'pcm.!default {\n  type file\n  slave.pcm "null"\n  file "%s/played.raw"\n  format "raw"\n}\n' "$sound" > "$sound/.asoundrc"
+HOME="$sound" bash "$here/tools/windows/screens.sh" "$screens/windows-sound" wine "$out/stage/Quillmark/quillmark.exe"
+heard="$(od -An -v -tu1 "$sound/played.raw" 2> /dev/null | tr -s ' ' '\n' | grep -c '^[1-9]' || true)"
+rm -rf "$sound"
+((heard > 4000)) || { echo "the audio device was given ${heard:-no} bytes of sound" >&2; exit 1; }
+echo "sound: $heard bytes of sound reached the audio device"
+
 # Scaled to 125 % and 150 % through Windows' own setting: every screen drawn at its scaled
 # size (text drawn at that size, not blown up), laid out as the Linux build at that scale.
 for scale in 1.25 1.5; do
