@@ -4,6 +4,7 @@
 # folder; the median of 7 starts of each, taken in turn in one run, and their ratio.
 #   bench.sh <Qt for Windows>     (tools/windows.sh --bench, after building)
 set -euo pipefail
+export LC_ALL=C  # a point, not a comma, in $EPOCHREALTIME
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 qt="$1"
 out="$here/build-windows"

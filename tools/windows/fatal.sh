@@ -38,9 +38,14 @@ import -window "$box" "$out/box.png"
 convert "$out/box.png" -resize 300% "$out/.box.png"
 said="$(tesseract "$out/.box.png" - 2> /dev/null | tr '\n' ' ')"
 rm -f "$out/.box.png"
-[[ "$said" == *"Invalid picture"* ]] || fail "the box says '$said'"
+[[ "$said" == *"Invalid picture: opening2"*"start"* ]] || fail "the box says '$said'"
 grep -qF "$message" "$log" || fail "the error output does not name the file"
 xdotool windowfocus "$box" key Return
+for ((n = 0; n < 150; ++n)); do
+  kill -0 "$program" 2> /dev/null || break
+  sleep 0.2
+done
+kill -0 "$program" 2> /dev/null && fail "OK did not end the program"
 status=0
 wait "$program" || status=$?
 ((status == 1)) || fail "the program ended with status $status, not 1"

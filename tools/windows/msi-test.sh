@@ -2,7 +2,7 @@
 # The MSI under Wine (called by tools/windows/test.sh, with Wine set up):
 #   msi-test.sh <msi> <version> <pictures folder>
 # A silent install for the whole machine with its Start-menu shortcuts and uninstall entry;
-# the program started through its shortcut plays its first screens; a newer version
+# the program started from its shortcut's target, in another folder, plays its first screens; a newer version
 # replaces it in place; a silent removal leaves nothing of it behind, but keeps a file a
 # school put into its folder.
 set -euo pipefail

@@ -13,8 +13,8 @@ mingw_lib=/usr/x86_64-w64-mingw32/lib
 source "$here/tools/windows/wine.sh" "$qt"
 echo "Wine $(wine --version)"
 
-# The test programs find Qt's and MinGW's libraries on Wine's path, its plugins beside
-# them, and the fonts the program ships in the build folder's fonts folder.
+# The test programs find Qt's and MinGW's libraries on Wine's path, Qt's plugins from Qt's
+# own folder, and the fonts the program ships in the build folder's fonts folder.
 "$qt/bin/qt-cmake" -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CROSSCOMPILING_EMULATOR=wine > /dev/null
 cmake --build "$build" -j "$(nproc)"
 mkdir -p "$build/fonts"
@@ -23,7 +23,6 @@ cp "$out/stage/Quillmark/fonts/"*.ttf "$build/fonts/"
 skip='^$'
 (
   export WINEPATH="Z:${qt//\//\\}\\bin;Z:${mingw_gcc//\//\\};Z:${mingw_lib//\//\\}"
-  export QT_PLUGIN_PATH="Z:${qt//\//\\}\\plugins"
   cd "$build"
   rm -f test_*.log
   if ! ctest -j "$(nproc)" -E "$skip"; then
@@ -48,7 +47,15 @@ rm -rf "$screens"
 cmake -S "$here" -B "$here/build" > /dev/null
 cmake --build "$here/build" --target quillmark -j "$(nproc)" > /dev/null
 bash "$here/tools/windows/screens.sh" "$screens/linux" "$here/build/quillmark"
+# Its own folder, writable here, is as it was after the run: the program writes nothing.
+listing() { (cd "$1" && find . -printf '%p %s %T@\n' | LC_ALL=C sort); }
+stage_before="$(listing "$out/stage")"
 bash "$here/tools/windows/screens.sh" "$screens/windows" wine "$out/stage/Quillmark/quillmark.exe"
+if [[ "$(listing "$out/stage")" != "$stage_before" ]]; then
+  echo "the program wrote into its folder:" >&2
+  diff <(echo "$stage_before") <(listing "$out/stage") >&2
+  exit 1
+fi
 wineserver -k 2> /dev/null || true
 same_layout() {
   local a="$1" b="$2" size_a size_b differing soft
@@ -115,30 +122,36 @@ share="$(mktemp -d)/School share/Année 6 – Ms Ó Súilleabháin's class"
 mkdir -p "$share"
 unzip -q "$out/Quillmark-$version-win64.zip" -d "$share"
 read_only=mount
+unshare_folder() {
+  wineserver -k 2> /dev/null || true
+  wineserver -w 2> /dev/null || true
+  [[ "$read_only" != mount ]] || umount "$share" 2> /dev/null || true
+  chmod -R u+w "$share" 2> /dev/null || true
+}
+trap 'unshare_folder; rm -rf "$(dirname "$(dirname "$share")")"' EXIT
 if ! { mount --bind "$share" "$share" 2> /dev/null && mount -o remount,bind,ro "$share" 2> /dev/null; }; then
   # Where folders cannot be mounted read-only, root still writes through a missing write
   # permission: what is checked then is only that nothing is written.
   read_only=permissions
   chmod -R a-w "$share"
 fi
-before="$(cd "$share" && find . -printf '%p %s %T@\n' | LC_ALL=C sort)"
+before="$(listing "$share")"
 stamp="$(mktemp)"
 bash "$here/tools/windows/screens.sh" "$screens/zip" wine "$share/Quillmark/quillmark.exe"
-wineserver -k 2> /dev/null || true
-after="$(cd "$share" && find . -printf '%p %s %T@\n' | LC_ALL=C sort)"
-[[ "$read_only" == mount ]] && umount "$share"
-chmod -R u+w "$share"
+after="$(listing "$share")"
+unshare_folder
 if [[ "$before" != "$after" ]]; then
   echo "the program wrote into its folder:" >&2
   diff <(echo "$before") <(echo "$after") >&2
   exit 1
 fi
-written="$(find "$WINEPREFIX/drive_c/users" -newer "$stamp" -ipath '*quillmark*' -print)"
+written="$(find "$WINEPREFIX/drive_c/users" -newer "$stamp" -iname '*quillmark*' -print)"
 if [[ -n "$written" ]]; then
   echo "the program wrote into the user's folders: $written" >&2
   exit 1
 fi
 rm -rf "$(dirname "$(dirname "$share")")" "$stamp"
+trap - EXIT
 echo "zip: started from a read-only folder ($read_only) with spaces and accents in its path; wrote nothing"
 
 # A damaged picture: a Windows message box names the file, and the program ends with 1.

@@ -195,9 +195,9 @@ QStringList standardBankFolders() {
     const QStringList beside = programBankFolders();
     const auto insideProgram = [&beside](const QString& folder) {
         for (const QString& b : beside) {
-            const QString program = QFileInfo(b).absolutePath();
-            if (folder.compare(program, Qt::CaseInsensitive) == 0 ||
-                folder.startsWith(program + QLatin1Char('/'), Qt::CaseInsensitive))
+            QString program = QFileInfo(b).absolutePath();
+            if (!program.endsWith(QLatin1Char('/'))) program += QLatin1Char('/');  // "D:/" at a drive's root
+            if ((folder + QLatin1Char('/')).startsWith(program, Qt::CaseInsensitive))
                 return true;
         }
         return false;

@@ -63,7 +63,9 @@ QStringList programBankFolders() {
 QString spelledOnDisk(const QString& path) {
     WIN32_FIND_DATAW found;
     const QString native = QDir::toNativeSeparators(path);
-    if (native.contains(QLatin1Char('*')) || native.contains(QLatin1Char('?'))) return {};
+    // The find takes wildcards; a name holding one is no name of a file.
+    for (const char c : {'*', '?', '<', '>', '"'})
+        if (native.contains(QLatin1Char(c))) return {};
     const HANDLE h = ::FindFirstFileW(reinterpret_cast<LPCWSTR>(native.utf16()), &found);
     if (h == INVALID_HANDLE_VALUE) return {};
     ::FindClose(h);
