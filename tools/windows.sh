@@ -13,7 +13,7 @@ for a in "$@"; do
   case "$a" in
     --test) run_tests=1 ;;
     --bench) run_bench=1 ;;
-    -h|--help) sed -n '2,9p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h|--help) sed -n '2,8p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) echo "tools/windows.sh: unknown option $a" >&2; exit 2 ;;
   esac
 done
