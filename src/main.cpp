@@ -22,6 +22,8 @@
 #include "shell/flow.h"
 #include "shell/module1.h"
 #include "topics/catalogue.h"
+#include "worksheets/command.h"
+#include "worksheets/window.h"
 
 namespace {
 
@@ -68,7 +70,7 @@ int main(int argc, char** argv) {
     }
     // Exporting and checking banks open no window: they measure texts at the real fonts
     // without a display, and end with their status.
-    const bool bankCommand = banks.exportTo || banks.check;
+    const bool bankCommand = banks.exportTo || banks.check || banks.worksheet;
     if (bankCommand && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 
     // "--classroom" draws every screen as large as the display allows.
@@ -78,6 +80,26 @@ int main(int argc, char** argv) {
     qm::nameTheProgram();
     QApplication::setQuitOnLastWindowClosed(false);
     qm::installFonts();
+    if (banks.banks && !QFileInfo(*banks.banks).isDir() && (banks.worksheet || banks.worksheets))
+        std::fprintf(stderr, "quillmark: %s: no such folder; every exercise prints its own questions\n",
+                     qPrintable(*banks.banks));
+    if (banks.worksheet) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        const auto teacher =
+            qm::loadTeacherBanks(qm::topicCatalogue(), qm::chosenBankFolders(banks.banks, qm::standardBankFolders()));
+        return qm::runWorksheetCommand(qm::topicCatalogue(), teacher,
+                                       {*banks.worksheet, banks.questions, banks.seed, banks.output, banks.answers}, out,
+                                       err);
+    }
+    if (banks.worksheets) {
+        QApplication::setQuitOnLastWindowClosed(true);
+        qm::installAccessibility();
+        qm::WorksheetWindow window(qm::topicCatalogue(), qm::loadTeacherBanks(qm::topicCatalogue(),
+                                                                              qm::chosenBankFolders(banks.banks, qm::standardBankFolders())));
+        window.show();
+        return app.exec();
+    }
     if (bankCommand) {
         QTextStream out(stdout);
         return banks.check ? qm::checkBankFolder(qm::topicCatalogue(), *banks.check, out)

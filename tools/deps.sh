@@ -9,6 +9,7 @@ packages=(
   fonts-liberation fonts-wine xdg-utils
   libxcb1-dev xvfb xauth xdotool
   pandoc help2man desktop-file-utils appstream
+  poppler-utils
   "$@"
 )
 missing=()

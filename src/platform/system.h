@@ -26,4 +26,7 @@ void attachToConsole();
 // is none there. Where the file system ignores case (Windows), "IMAGES" finds "Images".
 QString spelledOnDisk(const QString& path);
 
+// Opens a file with the desktop's own program for it (a PDF in the PDF viewer).
+void openDocument(const QString& file);
+
 }  // namespace qm

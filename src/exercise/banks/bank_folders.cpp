@@ -97,7 +97,15 @@ BankOptions parseBankOptions(const QStringList& arguments) {
     const QCommandLineOption banks(QStringLiteral("banks"), QString(), QStringLiteral("FOLDER"));
     const QCommandLineOption exportTo(QStringLiteral("export-banks"), QString(), QStringLiteral("FOLDER"));
     const QCommandLineOption check(QStringLiteral("check-banks"), QString(), QStringLiteral("FOLDER"));
-    parser.addOptions({help, version, classroom, banks, exportTo, check});
+    const QCommandLineOption worksheets(QStringLiteral("worksheets"));
+    const QCommandLineOption worksheet(QStringLiteral("worksheet"), QString(), QStringLiteral("NAMES"));
+    const QCommandLineOption questions(QStringLiteral("questions"), QString(), QStringLiteral("N"));
+    const QCommandLineOption seed(QStringLiteral("seed"), QString(), QStringLiteral("S"));
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")}, QString(),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption answers(QStringLiteral("answers"));
+    parser.addOptions({help, version, classroom, banks, exportTo, check, worksheets, worksheet, questions, seed, output,
+                       answers});
     // The options Qt's application object takes for itself; they are left to it.
     for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
                              "qwindowicon", "qwindowtitle", "display", "geometry", "style", "stylesheet", "session"}) {
@@ -132,7 +140,7 @@ BankOptions parseBankOptions(const QStringList& arguments) {
                 return o;
             }
         }
-        for (const QCommandLineOption* flag : {&help, &version, &classroom}) {
+        for (const QCommandLineOption* flag : {&help, &version, &classroom, &worksheets, &answers}) {
             for (const QString& name : flag->names()) {
                 const QString given = typed(name);
                 if (arguments.contains(QRegularExpression(QRegularExpression::escape(given) + QStringLiteral("=.*")))) {
@@ -149,8 +157,11 @@ BankOptions parseBankOptions(const QStringList& arguments) {
     // looks for "--classroom" only.
     for (const QString& a : arguments.mid(1)) {
         const QString bare = a.section(QLatin1Char('='), 0, 0);
-        if (a.startsWith(QStringLiteral("--")) || !a.startsWith(QLatin1Char('-')) || bare == QStringLiteral("-h")) continue;
-        for (const QCommandLineOption* own : {&help, &version, &classroom, &banks, &exportTo, &check}) {
+        if (a.startsWith(QStringLiteral("--")) || !a.startsWith(QLatin1Char('-')) || bare == QStringLiteral("-h") ||
+            bare == QStringLiteral("-o"))
+            continue;
+        for (const QCommandLineOption* own : {&help, &version, &classroom, &banks, &exportTo, &check, &worksheets,
+                                              &worksheet, &questions, &seed, &output, &answers}) {
             if (own->names().contains(bare.mid(1))) {
                 o.error = QStringLiteral("unknown option %1 (did you mean -%1?)").arg(bare);
                 return o;
@@ -173,7 +184,31 @@ BankOptions parseBankOptions(const QStringList& arguments) {
     }
     o.help = parser.isSet(help);
     o.version = parser.isSet(version);
-    if (o.exportTo && o.check) o.error = QStringLiteral("--export-banks and --check-banks cannot be used together");
+    o.worksheets = parser.isSet(worksheets);
+    o.answers = parser.isSet(answers);
+    const std::pair<const QCommandLineOption*, std::optional<QString> BankOptions::*> values[] = {
+        {&worksheet, &BankOptions::worksheet}, {&questions, &BankOptions::questions}, {&seed, &BankOptions::seed},
+        {&output, &BankOptions::output}};
+    for (const auto& [option, member] : values)
+        if (parser.isSet(*option)) o.*member = parser.value(*option);
+    QStringList commands;
+    if (o.exportTo) commands << QStringLiteral("--export-banks");
+    if (o.check) commands << QStringLiteral("--check-banks");
+    if (o.worksheets) commands << QStringLiteral("--worksheets");
+    if (o.worksheet) commands << QStringLiteral("--worksheet");
+    if (commands.size() > 1) {
+        o.error = QStringLiteral("%1 cannot be used together").arg(commands.join(QStringLiteral(" and ")));
+        return o;
+    }
+    if (!o.worksheet) {
+        for (const auto& [given, name] : {std::pair{o.questions.has_value(), "--questions"}, {o.seed.has_value(), "--seed"},
+                                          {o.output.has_value(), "-o"}, {o.answers, "--answers"}}) {
+            if (given) {
+                o.error = QStringLiteral("%1 is for --worksheet").arg(QString::fromLatin1(name));
+                return o;
+            }
+        }
+    }
     return o;
 }
 
@@ -328,6 +363,9 @@ QString bankUsage(const QStringList& standardFolders) {
         "Usage: quillmark [--classroom] [--banks FOLDER]\n"
         "       quillmark --export-banks FOLDER\n"
         "       quillmark --check-banks FOLDER\n"
+        "       quillmark --worksheets\n"
+        "       quillmark --worksheet NAME[,NAME...|all] [--questions N] [--answers]\n"
+        "                 [--seed S] -o FILE.pdf\n"
         "       quillmark --help | --version\n"
         "\n"
         "Grammar and punctuation exercises at sentence level for pupils aged 9 to 11\n"
@@ -343,6 +381,14 @@ QString bankUsage(const QStringList& standardFolders) {
         "                         a file already there is left as it is\n"
         "  --check-banks FOLDER   check the bank files in FOLDER, say what is wrong with\n"
         "                         each, line by line, and end\n"
+        "  --worksheets           open the window that makes printable worksheets\n"
+        "  --worksheet NAMES      make worksheets for the exercises named (tenses,basic)\n"
+        "                         or for all thirty, as an A4 PDF, and end\n"
+        "  --questions N          questions on each worksheet (10 unless given)\n"
+        "  --answers              add an answer sheet for each worksheet\n"
+        "  --seed S               draw the questions with the number S: the same number\n"
+        "                         gives the same worksheet; without it, each is new\n"
+        "  -o, --output FILE      the PDF file to write\n"
         "  -h, --help             print this text and end\n"
         "  --version              print the version and end\n"
         "\n"
@@ -359,9 +405,11 @@ QString bankUsage(const QStringList& standardFolders) {
     text += QStringLiteral(
         "\n"
         "Exit status:\n"
-        "  0 when all went well; 1 when --check-banks finds a problem, or when\n"
-        "  --export-banks finds a file already there or cannot write one; 2 when the\n"
-        "  command line is wrong or the folder given to --check-banks does not exist.\n");
+        "  0 when all went well; 1 when --check-banks finds a problem, when\n"
+        "  --export-banks finds a file already there or cannot write one, or when\n"
+        "  --worksheet meets a bank file that fails its checks or cannot write its file;\n"
+        "  2 when the command line is wrong (an unknown exercise, more questions than\n"
+        "  its bank holds) or the folder given to --check-banks does not exist.\n");
     return text;
 }
 

@@ -22,6 +22,12 @@ struct BankOptions {
     std::optional<QString> banks;        // --banks FOLDER: its files win over those of the bank folders
     std::optional<QString> exportTo;     // --export-banks FOLDER
     std::optional<QString> check;        // --check-banks FOLDER
+    bool worksheets = false;             // --worksheets: the window that makes worksheets
+    std::optional<QString> worksheet;    // --worksheet NAMES: a worksheet file from the command line
+    std::optional<QString> questions;    // --questions N, for --worksheet
+    std::optional<QString> seed;         // --seed S, for --worksheet
+    std::optional<QString> output;       // -o FILE, for --worksheet
+    bool answers = false;                // --answers, for --worksheet
     bool help = false;                   // --help, -h
     bool version = false;                // --version
     QString error;                       // an unknown option, one without its folder, or two commands at once

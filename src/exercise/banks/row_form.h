@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "controls/fonts.h"
+#include "exercise/banks/paper.h"
 #include "shell/bank_image.h"
 
 namespace qm {
@@ -53,6 +54,12 @@ public:
     virtual QString sameness(const BankImage& bank, int n) const = 0;
     // Checks question n against the screen's limits; what is wrong goes on `line`.
     virtual void check(const BankImage& bank, int n, int line, BankProblems& problems) const = 0;
+
+    // What a printed sheet of the screen's questions asks, and question n as it prints
+    // there, with the key the screen would accept. Options the screen shuffles are put in
+    // an order drawn from `rnd`.
+    virtual PaperTask paperTask() const = 0;
+    virtual PaperQuestion paperQuestion(const BankImage& bank, int n, const PaperRandom& rnd) const = 0;
 };
 
 // ---------------------------------------------------------------- a whole bank

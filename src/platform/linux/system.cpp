@@ -19,6 +19,8 @@ void RealWebLauncher::open(const QString& address) {
     QDesktopServices::openUrl(QUrl(address));
 }
 
+void openDocument(const QString& file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); }
+
 void RealFatalReporter::fail(const QString& title, const QString& message) {
     if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
         for (QWidget* w : QApplication::topLevelWidgets()) w->hide();

@@ -23,6 +23,11 @@ void RealWebLauncher::open(const QString& address) {
     ::ShellExecuteW(nullptr, L"open", reinterpret_cast<LPCWSTR>(address.utf16()), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+void openDocument(const QString& file) {
+    const QString native = QDir::toNativeSeparators(file);
+    ::ShellExecuteW(nullptr, L"open", reinterpret_cast<LPCWSTR>(native.utf16()), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
 void RealFatalReporter::fail(const QString& title, const QString& message) {
     if (qobject_cast<QApplication*>(QCoreApplication::instance()))
         for (QWidget* w : QApplication::topLevelWidgets()) w->hide();

@@ -65,6 +65,7 @@ const ShuffledDesign& design() {
         .feedbackPoints = 48,
         .bank = kBank,
         .columns = {QStringLiteral("sentence with a gap ____"), QStringLiteral("right word"), QStringLiteral("wrong word 1"), QStringLiteral("wrong word 2"), QStringLiteral("wrong word 3"), QStringLiteral("completed sentence")},
+        .paperTask = QStringLiteral("Which auxiliary verb fills the gap in each sentence? Circle its letter."),
     };
     return d;
 }

@@ -86,6 +86,25 @@ void ClassifyRows::check(const BankImage& bank, int n, int line, BankProblems& p
                   placeOf(ClassifyScreen::kCorrectedPlace, serif(ClassifyScreen::kCorrectedPoints)));
 }
 
+// The screen's instruction as a sheet of sentences asks it: "the sentence below" is each
+// sentence of the sheet.
+static QString sheetInstruction(QString instruction) {
+    instruction.replace(QStringLiteral("the sentence below"), QStringLiteral("each sentence"));
+    instruction.replace(QStringLiteral("The sentence below"), QStringLiteral("Each sentence"));
+    return instruction;
+}
+
+PaperTask ClassifyRows::paperTask() const {
+    return {sheetInstruction(d_.instruction) + QStringLiteral(" Circle the right answer."), {}};
+}
+
+PaperQuestion ClassifyRows::paperQuestion(const BankImage& bank, int n, const PaperRandom&) const {
+    PaperQuestion q{{paperText(entry(bank.question, n)), paperCircle(d_.boxes)}, {}};
+    q.key << captionOf(d_.boxes, keyAt(bank.keys, n) - d_.keyOfFirstBox);
+    if (d_.showsCorrected) q.key << entry(bank.answer, n);
+    return q;
+}
+
 // ---------------------------------------------------------------- sentence parts
 
 PartsRows::PartsRows(const PartsDesign& d) : d_(d) {
@@ -250,6 +269,48 @@ void PartsRows::check(const BankImage& bank, int n, int line, BankProblems& prob
     }
 }
 
+PaperTask PartsRows::paperTask() const { return {d_.paperTask, {}}; }
+
+PaperQuestion PartsRows::paperQuestion(const BankImage& bank, int n, const PaperRandom&) const {
+    const QStringList rows = partsOf(bank, n);
+    const int key = keyAt(bank.keys, d_.redPart ? 2 * n + 1 : n);
+    PaperQuestion q;
+    QList<PaperRun> runs;
+    if (d_.gapMarker) {
+        // The marker's place is a gap to write in.
+        runs << PaperRun{rows.value(0).trimmed() + QStringLiteral(" ____ ") + rows.value(1).trimmed()};
+    } else if (d_.redPart) {
+        const int red = keyAt(bank.keys, 2 * n);
+        for (int j = 0; j < d_.parts; ++j) {
+            // The space where the parts meet stays outside the marking.
+            const QString part = rows.value(j);
+            const QString bare = part.trimmed();
+            const QString before = part.startsWith(QLatin1Char(' ')) ? QStringLiteral(" ") : QString();
+            const QString after = part.endsWith(QLatin1Char(' ')) ? QStringLiteral(" ") : QString();
+            if (!before.isEmpty()) runs << PaperRun{before};
+            runs << PaperRun{bare, j == red};
+            if (!after.isEmpty()) runs << PaperRun{after};
+        }
+    } else {
+        for (int j = 0; j < d_.parts; ++j) {
+            if (rows.value(j).isEmpty()) continue;
+            if (!runs.isEmpty()) runs << PaperRun{QStringLiteral(" ")};
+            runs << PaperRun{rows.value(j), false, j + 1};
+        }
+    }
+    q.pieces << paperText(runs);
+    if (keyedByPart()) {
+        q.pieces << paperBox(QStringLiteral("Part"));
+        q.key << QStringLiteral("%1: %2").arg(key + 1).arg(rows.value(key));
+        for (int j = d_.parts; j < d_.group; ++j) q.key << rows.value(j);
+    } else {
+        q.pieces << paperCircle(d_.boxCaptions);
+        q.key << captionOf(d_.boxCaptions, key);
+        if (d_.answerLine && d_.answerPlace.width > 0) q.key << d_.answerLine(rows, key);
+    }
+    return q;
+}
+
 // ---------------------------------------------------------------- options
 
 OptionBank shuffledBank(const ShuffledDesign& d) {
@@ -262,6 +323,7 @@ OptionBank shuffledBank(const ShuffledDesign& d) {
         .prompt = placeOf(d.promptPlace, serif(d.promptPoints)),
         .completed = std::nullopt,
         .option = {d.boxWidth, d.boxHeight, {QStringLiteral("Tahoma"), d.boxPoints, true}},
+        .paperTask = d.paperTask,
         .rows = d.bank,
     };
     if (d.showsCompleted) b.completed = placeOf(d.completedPlace, serif(ShuffledScreen::kCompletedPoints));
@@ -315,6 +377,23 @@ void OptionRows::check(const BankImage& bank, int n, int line, BankProblems& pro
     if (b_.completed && b_.completedRow >= 0) fit(*b_.completed, b_.completedRow, rows[b_.completedRow]);
     for (int k = b_.firstOption; k < b_.firstOption + b_.options; ++k)
         fit(b_.option, k, b_.numbered ? numberedLine(b_.options, rows[k]) : rows[k]);
+}
+
+PaperTask OptionRows::paperTask() const { return {b_.paperTask, {}}; }
+
+PaperQuestion OptionRows::paperQuestion(const BankImage& bank, int n, const PaperRandom& rnd) const {
+    const QStringList rows = fieldsOf(bank, n);
+    PaperQuestion q;
+    if (b_.firstOption > 0) q.pieces << paperText(rows[0]);
+    const QStringList options = rows.mid(b_.firstOption, b_.options);
+    const QList<int> order = paperOrder(int(options.size()), rnd);
+    QStringList lettered;
+    for (int i : order) lettered << options[i];
+    q.pieces << paperLetters(lettered);
+    const int right = int(order.indexOf(b_.rightRow - b_.firstOption));
+    q.key << QStringLiteral("%1) %2").arg(paperLetter(right), rows.value(b_.rightRow));
+    if (b_.completedRow >= 0) q.key << rows.value(b_.completedRow);
+    return q;
 }
 
 // ---------------------------------------------------------------- counting
@@ -371,6 +450,19 @@ void CountingRows::check(const BankImage& bank, int n, int line, BankProblems& p
     if (key < 1 || key > b_.boxes)
         problems.append({line, QStringLiteral("%1 is not one of the boxes 1 to %2").arg(key).arg(b_.boxes)});
     checkSentence(QStringLiteral("the corrected sentence"), entry(bank.answer, n), b_.corrected);
+}
+
+PaperTask CountingRows::paperTask() const {
+    const QString marks = b_.keyColumn.section(QLatin1Char(' '), 0, 0);
+    return {QStringLiteral("How many %1 are missing from each sentence? Write the number in the box, then write "
+                           "the sentence out correctly.")
+                .arg(marks),
+            {}};
+}
+
+PaperQuestion CountingRows::paperQuestion(const BankImage& bank, int n, const PaperRandom&) const {
+    return {{paperText(entry(bank.question, n).trimmed()), paperBox(QStringLiteral("Missing")), paperLines(2)},
+            {QString::number(keyAt(bank.keys, n)), entry(bank.answer, n).trimmed()}};
 }
 
 }  // namespace qm

@@ -28,6 +28,8 @@ public:
     void append(BankImage& bank, const QStringList& fields, int line, BankProblems& problems) const override;
     QString sameness(const BankImage& bank, int n) const override { return entry(bank.question, n); }
     void check(const BankImage& bank, int n, int line, BankProblems& problems) const override;
+    PaperTask paperTask() const override;
+    PaperQuestion paperQuestion(const BankImage& bank, int n, const PaperRandom& rnd) const override;
 
 private:
     const ClassifyDesign& d_;
@@ -46,6 +48,8 @@ public:
     void append(BankImage& bank, const QStringList& fields, int line, BankProblems& problems) const override;
     QString sameness(const BankImage& bank, int n) const override;
     void check(const BankImage& bank, int n, int line, BankProblems& problems) const override;
+    PaperTask paperTask() const override;
+    PaperQuestion paperQuestion(const BankImage& bank, int n, const PaperRandom& rnd) const override;
 
 private:
     QStringList partsOf(const BankImage& bank, int n) const;
@@ -66,6 +70,7 @@ struct OptionBank {
     std::optional<TextPlace> completed;  // where the completed sentence shows
     TextPlace option;                    // where each option shows
     bool numbered = false;               // the options show on numbered lines
+    QString paperTask{};                 // what a printed sheet asks
     std::span<const char16_t* const> rows;
 };
 
@@ -83,6 +88,8 @@ public:
     void append(BankImage& bank, const QStringList& fields, int line, BankProblems& problems) const override;
     QString sameness(const BankImage& bank, int n) const override;
     void check(const BankImage& bank, int n, int line, BankProblems& problems) const override;
+    PaperTask paperTask() const override;
+    PaperQuestion paperQuestion(const BankImage& bank, int n, const PaperRandom& rnd) const override;
 
 private:
     OptionBank b_;
@@ -114,6 +121,8 @@ public:
     void append(BankImage& bank, const QStringList& fields, int line, BankProblems& problems) const override;
     QString sameness(const BankImage& bank, int n) const override { return entry(bank.question, n); }
     void check(const BankImage& bank, int n, int line, BankProblems& problems) const override;
+    PaperTask paperTask() const override;
+    PaperQuestion paperQuestion(const BankImage& bank, int n, const PaperRandom& rnd) const override;
 
 private:
     CountingBank b_;

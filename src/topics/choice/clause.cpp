@@ -72,6 +72,7 @@ const PartsDesign& design() {
         .feedbackPoints = 48,
         .bank = kBank,
         .keyName = QStringLiteral("subordinate clause"),
+        .paperTask = QStringLiteral("Which part of each sentence is the subordinate clause? Write its number in the box."),
     };
     return d;
 }

@@ -43,6 +43,7 @@ const PartsDesign& design() {
         .feedbackPoints = 48,
         .bank = kBank,
         .gapMarker = true,
+        .paperTask = QStringLiteral("Should a dash or a hyphen go in the gap? Circle the right answer."),
     };
     return d;
 }

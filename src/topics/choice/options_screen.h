@@ -53,6 +53,7 @@ struct ShuffledDesign {
     int blinkInterval = 250;
     std::span<const char16_t* const> bank;
     QStringList columns;       // how a bank file names the rows of a question
+    QString paperTask{};       // what a printed sheet of the questions asks
 };
 
 class ShuffledScreen : public OptionScreen {

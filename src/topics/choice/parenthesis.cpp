@@ -117,6 +117,7 @@ const PartsDesign& design() {
         .feedbackPoints = 48,
         .bank = kBank,
         .keyName = QStringLiteral("in parenthesis"),
+        .paperTask = QStringLiteral("Which part of each sentence should be in parenthesis? Write its number in the box."),
     };
     return d;
 }

@@ -51,6 +51,7 @@ struct PartsDesign {
     QString keyName{};
     bool redPart = false;    // the subject/object screen: the red part is keyed as well
     bool gapMarker = false;  // two parts either side of a marker, not in a flow
+    QString paperTask{};     // what a printed sheet of the questions asks
 };
 
 class PartsScreen : public ChoiceScreen {

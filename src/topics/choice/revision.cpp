@@ -67,6 +67,7 @@ const ShuffledDesign& design() {
         .feedbackPoints = 48,
         .bank = kBank,
         .columns = {QStringLiteral("sentence with a gap ____"), QStringLiteral("wrong word 1"), QStringLiteral("wrong word 2"), QStringLiteral("right word"), QStringLiteral("completed sentence")},
+        .paperTask = QStringLiteral("Which word fills the gap in each sentence? Circle its letter."),
     };
     return d;
 }

@@ -115,6 +115,7 @@ const RowForm& speechRows() {
         .completed = std::nullopt,
         .option = {SpeechScreen::kVersionWidth, SpeechScreen::kVersionHeight, SpeechScreen::versionFont(), 1},
         .numbered = true,
+        .paperTask = QStringLiteral("Which version is punctuated correctly? Circle its letter."),
         .rows = kBank,
     });
     return rows;

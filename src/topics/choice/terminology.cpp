@@ -71,6 +71,7 @@ const ShuffledDesign& design() {
         .blinkInterval = 450,
         .bank = kBank,
         .columns = {QStringLiteral("term"), QStringLiteral("right description"), QStringLiteral("wrong description 1"), QStringLiteral("wrong description 2"), QStringLiteral("wrong description 3")},
+        .paperTask = QStringLiteral("Which description matches each term? Circle its letter."),
     };
     return d;
 }

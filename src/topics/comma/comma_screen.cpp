@@ -208,6 +208,14 @@ QStringList CommaRows::fieldsOf(const BankImage& bank, int n) const {
     return {entry(bank.question, n), entry(bank.answer, n)};
 }
 
+PaperTask CommaRows::paperTask() const {
+    return {QStringLiteral("Add the missing commas to each sentence."), {}};
+}
+
+PaperQuestion CommaRows::paperQuestion(const BankImage& bank, int n, const PaperRandom&) const {
+    return {{paperText(paperWords(entry(bank.question, n)))}, {paperWords(entry(bank.answer, n))}};
+}
+
 void CommaRows::append(BankImage& bank, const QStringList& fields, int, BankProblems&) const {
     bank.question << wordRowFromField(fields.value(0));
     bank.answer << wordRowFromField(fields.value(1));

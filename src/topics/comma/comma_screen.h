@@ -74,6 +74,8 @@ public:
     void append(BankImage& bank, const QStringList& fields, int line, BankProblems& problems) const override;
     QString sameness(const BankImage& bank, int n) const override { return entry(bank.question, n); }
     void check(const BankImage& bank, int n, int line, BankProblems& problems) const override;
+    PaperTask paperTask() const override;
+    PaperQuestion paperQuestion(const BankImage& bank, int n, const PaperRandom& rnd) const override;
 
 private:
     BankImage builtIn_;

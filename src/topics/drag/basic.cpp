@@ -36,7 +36,7 @@ const DragRow kBank[] = {
 
 const DustbinDesign& design() {
     static const DustbinDesign d{
-        .bank = {13, {240, 5400, true}, DragKey::Dustbin, {QStringLiteral("sentence"), QStringLiteral("key (*** for each word to drag out)")}, kBank},
+        .bank = {13, {240, 5400, true}, DragKey::Dustbin, {QStringLiteral("sentence"), QStringLiteral("key (*** for each word to drag out)")}, kBank, {}, QStringLiteral("Cross out the words that can go and still leave a sentence that makes sense.")},
         .instruction = QStringLiteral("Identify the words that can be deleted and still leave a meaningful sentence."),
         .instructionPlace = {480, 120, 9495, 1335},
         .instructionPoints = 27.75,

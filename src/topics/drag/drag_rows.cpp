@@ -185,3 +185,83 @@ void DragRows::check(const BankImage& bank, int n, int line, BankProblems& probl
 }
 
 }  // namespace qm
+
+namespace qm {
+
+namespace {
+
+QStringList wordsOf(const QString& row) { return row.split(QLatin1Char(' '), Qt::SkipEmptyParts); }
+
+// A word as a pupil writes it in a list: without the marks that end or open it.
+QString bareWord(const QString& word) {
+    qsizetype a = 0, b = word.size();
+    while (a < b && !word[a].isLetterOrNumber()) ++a;
+    while (b > a && !word[b - 1].isLetterOrNumber()) --b;
+    return word.mid(a, b - a);
+}
+
+}  // namespace
+
+PaperQuestion DragRows::paperQuestion(const BankImage& bank, int n, const PaperRandom&) const {
+    const QString sentence = entry(bank.question, n);
+    const QStringList words = wordsOf(sentence);
+    PaperQuestion q{{paperText(paperWords(sentence))}, {}};
+    switch (b_.key) {
+    case DragKey::Dustbin: {
+        // A key word of stars goes; any other changed word is the word that goes in its place.
+        const QStringList key = wordsOf(entry(bank.answer, n));
+        QStringList gone, swaps;
+        for (int i = 0; i < int(words.size()); ++i) {
+            if (key.value(i) == words[i]) continue;
+            if (key.value(i).count(QLatin1Char('*')) == key.value(i).size())
+                gone << words[i];
+            else
+                swaps << QStringLiteral("%1 → %2").arg(bareWord(words[i]), bareWord(key.value(i)));
+        }
+        if (!gone.isEmpty()) {
+            q.key << QStringLiteral("Cross out: ") + gone.join(QStringLiteral(", "));
+            QStringList kept;
+            for (int i = 0; i < int(words.size()); ++i)
+                if (key.value(i) == words[i]) kept << words[i];
+            q.key << kept.join(QLatin1Char(' '));
+        }
+        if (!swaps.isEmpty()) {
+            q.key << swaps.join(QStringLiteral(", "));
+            q.key << paperWords(entry(bank.answer, n));
+        }
+        break;
+    }
+    case DragKey::TwoMarked: {
+        QStringList marked;
+        for (const QString& w : wordsOf(entry(bank.answer, n)))
+            if (w.startsWith(QLatin1Char('@'))) marked << bareWord(w.mid(1));
+        q.pieces << paperLines(1);
+        q.key << QStringLiteral("Negatives: ") + marked.join(QStringLiteral(", ")) << entry(bank.extra, n);
+        break;
+    }
+    case DragKey::Agreement:
+        q.pieces << paperBox(QStringLiteral("Tick")) << paperLines(1);
+        if (entry(bank.extra, n) == kCorrect)
+            q.key << kJudgements[0];
+        else
+            q.key << kJudgements[1] + QStringLiteral(": ") + paperWords(entry(bank.answer, n));
+        break;
+    case DragKey::Code: {
+        static const QStringList headings{QStringLiteral("Proper nouns"), QStringLiteral("Pronouns"),
+                                          QStringLiteral("Nouns")};
+        q.pieces << paperTable(headings);
+        const QString code = entry(bank.code, n);
+        for (int c = 1; c <= 3; ++c) {
+            QStringList found;
+            for (int i = 0; i < int(words.size()) && i < int(code.size()); ++i)
+                if (code[i].digitValue() == c) found << bareWord(words[i]);
+            q.key << headings[c - 1] + QStringLiteral(": ") +
+                         (found.isEmpty() ? QStringLiteral("none") : found.join(QStringLiteral(", ")));
+        }
+        break;
+    }
+    }
+    return q;
+}
+
+}  // namespace qm

@@ -17,6 +17,8 @@ public:
     void append(BankImage& bank, const QStringList& fields, int line, BankProblems& problems) const override;
     QString sameness(const BankImage& bank, int n) const override { return entry(bank.question, n); }
     void check(const BankImage& bank, int n, int line, BankProblems& problems) const override;
+    PaperTask paperTask() const override { return {b_.paperTask, {}}; }
+    PaperQuestion paperQuestion(const BankImage& bank, int n, const PaperRandom& rnd) const override;
 
     // A line's codes as a file writes them, one digit to a word with spaces between
     // (a spreadsheet would take "0032" for the number 32), and back.

@@ -74,7 +74,8 @@ const DragBank& dragBank() {
     static const DragBank b{8, {240, 5400, false}, DragKey::TwoMarked,
                             {QStringLiteral("sentence"), QStringLiteral("key (@ before each word of the double negative)"),
                              QStringLiteral("corrected sentence")},
-                            kBank, {kCorrected.width, kCorrected.height, kCorrectedFont}};
+                            kBank, {kCorrected.width, kCorrected.height, kCorrectedFont},
+                            QStringLiteral("Circle the two negatives in each sentence, then write the sentence out correctly.")};
     return b;
 }
 

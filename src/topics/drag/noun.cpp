@@ -48,7 +48,9 @@ const DragBank& dragBank() {
     static const DragBank b{8, {720, 5400, false}, DragKey::Agreement,
                             {QStringLiteral("sentence"), QStringLiteral("corrected sentence"),
                              QStringLiteral("answer (CORRECT or INCORRECT)")},
-                            kBank};
+                            kBank, {},
+                            QStringLiteral("Does the verb agree with its subject? Tick the box if the sentence is correct; "
+                                           "if not, write it out with the verb corrected.")};
     return b;
 }
 

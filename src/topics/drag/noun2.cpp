@@ -54,7 +54,8 @@ const DragBank& dragBank() {
     static const DragBank b{10, {240, 3660, false}, DragKey::Code,
                             {QStringLiteral("line of the story"),
                              QStringLiteral("codes (0 none, 1 proper noun, 2 pronoun, 3 noun)")},
-                            kStory};
+                            kStory, {},
+                            QStringLiteral("Write each proper noun, pronoun and noun of each line of the story in its column.")};
     return b;
 }
 

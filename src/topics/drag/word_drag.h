@@ -75,6 +75,7 @@ struct DragBank {
     QStringList columns;  // how a bank file names the texts of a row
     std::span<const DragRow> rows;
     TextPlace corrected{};  // where a corrected sentence shows, on the screen that shows one
+    QString paperTask{};    // what a printed sheet of the questions asks
 };
 
 class DragScreen : public ExerciseScreen {

@@ -255,6 +255,15 @@ public:
         ++bank.questions;
     }
     QString sameness(const BankImage& bank, int n) const override { return entry(bank.question, n); }
+    PaperTask paperTask() const override {
+        return {QStringLiteral("Which punctuation mark is missing from each sentence? Circle it, then put it in the "
+                               "sentence."),
+                {}};
+    }
+    PaperQuestion paperQuestion(const BankImage& bank, int n, const PaperRandom&) const override {
+        return {{paperText(paperWords(entry(bank.question, n))), paperCircle(marks_)},
+                {entry(bank.code, n), paperWords(entry(bank.answer, n))}};
+    }
     void check(const BankImage& bank, int n, int line, BankProblems& problems) const override {
         const QString sentence = entry(bank.question, n);
         const QString corrected = entry(bank.answer, n);

@@ -79,6 +79,7 @@ const SwapDesign& design() {
         .emptiesBoxForNext = true,
         .oneWordSwap = false,
         .bank = kBank,
+        .paperTask = QStringLiteral("Underline the connective in each sentence, then circle the word that could take its place."),
     };
     return d;
 }

@@ -52,6 +52,7 @@ const SwapDesign& design() {
         .emptiesBoxForNext = false,
         .oneWordSwap = true,
         .bank = kBank,
+        .paperTask = QStringLiteral("Underline the preposition in each sentence, then circle the word that could take its place."),
     };
     return d;
 }

@@ -218,6 +218,22 @@ QStringList SwapRows::fieldsOf(const BankImage& bank, int n) const {
     return f;
 }
 
+PaperQuestion SwapRows::paperQuestion(const BankImage& bank, int n, const PaperRandom& rnd) const {
+    const QStringList f = fieldsOf(bank, n);
+    const QStringList shown = qm::SplitWords(f[0]);
+    const QStringList swapped = qm::SplitWords(f[1]);
+    QStringList candidates;
+    for (int k = 0; k < d_.candidatesPerRow; ++k)
+        if (!f[2 + k].isEmpty()) candidates << f[2 + k];
+    QStringList order;
+    for (int i : paperOrder(int(candidates.size()), rnd)) order << candidates[i];
+    const WordSpan out = changedSpan(shown, swapped);
+    PaperQuestion q{{paperText(paperWords(f[0])), paperCircle(order)}, {}};
+    q.key << QStringLiteral("%1 → %2").arg(shown.mid(out.first, out.end - out.first).join(QLatin1Char(' ')), f[2]);
+    q.key << paperWords(f[1]);
+    return q;
+}
+
 void SwapRows::append(BankImage& bank, const QStringList& fields, int, BankProblems&) const {
     bank.question << wordRowFromField(fields.value(0));
     bank.answer << wordRowFromField(fields.value(1));

@@ -31,6 +31,7 @@ struct SwapDesign {
     bool emptiesBoxForNext;  // otherwise the box keeps the last candidate until its first step
     bool oneWordSwap;        // the swap is one word for one word (no "even though" for "although")
     std::span<const SwapRow> bank;
+    QString paperTask{};     // what a printed sheet of the questions asks
 };
 
 class SwapScreen : public ExerciseScreen {
@@ -92,6 +93,8 @@ public:
     void append(BankImage& bank, const QStringList& fields, int line, BankProblems& problems) const override;
     QString sameness(const BankImage& bank, int n) const override { return entry(bank.question, n); }
     void check(const BankImage& bank, int n, int line, BankProblems& problems) const override;
+    PaperTask paperTask() const override { return {d_.paperTask, {}}; }
+    PaperQuestion paperQuestion(const BankImage& bank, int n, const PaperRandom& rnd) const override;
 
 private:
     const SwapDesign& d_;

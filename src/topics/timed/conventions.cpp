@@ -121,6 +121,13 @@ public:
         const int kind = keyAt(bank.keys, n);
         return {entry(bank.question, n), kind >= 0 && kind < int(kCategories.size()) ? kCategories[kind] : QString::number(kind)};
     }
+    PaperTask paperTask() const override {
+        return {QStringLiteral("What kind of writing does each text come from? Write the category in the box."),
+                kCategories};
+    }
+    PaperQuestion paperQuestion(const BankImage& bank, int n, const PaperRandom&) const override {
+        return {{paperText(entry(bank.question, n)), paperBox(QStringLiteral("Category"), true)}, {fieldsOf(bank, n)[1]}};
+    }
     void append(BankImage& bank, const QStringList& fields, int line, BankProblems& problems) const override {
         bank.question << fields.value(0).trimmed();
         const int kind = captionIndex(kCategories, fields.value(1));

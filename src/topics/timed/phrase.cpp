@@ -166,6 +166,22 @@ public:
     QString sameness(const BankImage& bank, int n) const override {
         return entry(bank.question, 2 * n) + QLatin1Char('|') + entry(bank.question, 2 * n + 1);
     }
+    PaperTask paperTask() const override {
+        return {QStringLiteral("Is the part in bold a phrase or a clause? Write the answer in the box."), kKinds};
+    }
+    PaperQuestion paperQuestion(const BankImage& bank, int n, const PaperRandom&) const override {
+        const int marked = keyAt(bank.keys, 2 * n + 1);
+        const int kind = keyAt(bank.keys, 2 * n);
+        QList<PaperRun> runs;
+        for (int j : {0, 1}) {
+            // The space between the parts stays outside the marking.
+            const QString part = entry(bank.question, 2 * n + j);
+            if (j == 1 && !runs.isEmpty()) runs << PaperRun{QStringLiteral(" ")};
+            runs << PaperRun{part.trimmed(), j == marked};
+        }
+        return {{paperText(runs), paperBox(QStringLiteral("Answer"), true)},
+                {kind >= 0 && kind < int(kKinds.size()) ? kKinds[kind] : QString()}};
+    }
     void check(const BankImage& bank, int n, int line, BankProblems& problems) const override {
         const QString parts[2] = {entry(bank.question, 2 * n), entry(bank.question, 2 * n + 1)};
         for (int j : {0, 1}) {

@@ -156,6 +156,29 @@ QStringList WheelRows::fieldsOf(const BankImage& bank, int n) const {
     return {entry(bank.question, 3 * n), mark, entry(bank.question, 3 * n + 2)};
 }
 
+PaperTask WheelRows::paperTask() const {
+    PaperTask t{QStringLiteral("Write the missing punctuation mark in the gap."), {}};
+    for (size_t i = 0; i < d_.marks.size(); ++i) {
+        const QString mark = QStringLiteral("%1 ( %2 )").arg(QString::fromUtf8(d_.names[i]), QString::fromUtf8(d_.marks[i]));
+        if (!t.chooseFrom.contains(mark)) t.chooseFrom << mark;
+    }
+    return t;
+}
+
+PaperQuestion WheelRows::paperQuestion(const BankImage& bank, int n, const PaperRandom&) const {
+    const QString before = entry(bank.question, 3 * n);
+    const QString mark = entry(bank.question, 3 * n + 1);
+    const QString after = entry(bank.question, 3 * n + 2);
+    const QString bare = mark.trimmed();
+    QString name;
+    for (size_t i = 0; i < d_.marks.size(); ++i)
+        if (QString::fromUtf8(d_.marks[i]) == bare) name = QString::fromUtf8(d_.names[i]);
+    // The gap keeps the space that follows the mark.
+    const QString gap = QStringLiteral("____") + (mark.endsWith(QLatin1Char(' ')) ? QStringLiteral(" ") : QString());
+    return {{paperText(before + gap + after)},
+            {QStringLiteral("%1 ( %2 )").arg(name, bare), (before + mark + after).trimmed()}};
+}
+
 void WheelRows::append(BankImage& bank, const QStringList& fields, int, BankProblems&) const {
     QString mark = fields.value(1);
     QString after = fields.value(2);
