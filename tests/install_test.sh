@@ -66,6 +66,7 @@ awk 'length($0) > 80 { exit 1 }' <<< "$description" || fail "a line of the packa
 
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop entry"
 grep -q '^Exec=quillmark --classroom$' "$prefix/share/applications/$id.desktop" || fail "no classroom action"
+grep -q '^Exec=quillmark --worksheets$' "$prefix/share/applications/$id.desktop" || fail "no worksheets action"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" > /dev/null || fail "metainfo"
 grep -q '<binary>quillmark</binary>' "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo names no program"
 grep -q '<control>pointing</control>' "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo names no mouse"

@@ -198,6 +198,62 @@ private slots:
                 if (fields[c].trimmed().isEmpty()) continue;
                 const Shows where = shownOn(columns[c], fields[c], fields[0]);
                 if (where == (place.answers ? Shows::Answer : Shows::Question)) holds(fields[c]);
+                if (!place.answers) continue;
+                // A part named by its number: the answer gives that part.
+                if (columns[c].contains(QLatin1String("(part")) && !columns[c].startsWith(QLatin1String("red")) &&
+                    !columns[c].startsWith(QLatin1String("marked")))
+                    holds(fields.value(fields[c].toInt() - 1));
+                // A key row of changed or marked words, or a code for each word: the answer
+                // names each word that is to go, be swapped, be circled or be sorted.
+                const QStringList sentence = fields[0].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                const QStringList key = fields[c].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                const auto bare = [](QString w) {
+                    while (!w.isEmpty() && !w.front().isLetterOrNumber()) w.remove(0, 1);
+                    while (!w.isEmpty() && !w.back().isLetterOrNumber()) w.chop(1);
+                    return w;
+                };
+                if (columns[c].startsWith(QLatin1String("key (")))
+                    for (int i = 0; i < int(sentence.size()); ++i)
+                        if (key.value(i) != sentence[i]) holds(bare(sentence[i]));
+                // Codes: each word in the key's line for its column of the table.
+                if (columns[c].startsWith(QLatin1String("codes"))) {
+                    QStringList headings;
+                    for (const PaperPiece& piece : q.paper.pieces)
+                        if (piece.kind == PaperPiece::Table) headings = piece.items;
+                    for (int i = 0; i < int(sentence.size()); ++i) {
+                        const int code = key.value(i).toInt();
+                        if (code == 0) continue;
+                        holds(bare(sentence[i]));
+                        bool inItsLine = false;
+                        for (const QString& line : q.paper.key)
+                            if (line.startsWith(headings.value(code - 1) + QLatin1Char(':')) && line.contains(bare(sentence[i])))
+                                inItsLine = true;
+                        if (!inItsLine) lacking << headings.value(code - 1) + QStringLiteral(": ") + bare(sentence[i]);
+                    }
+                }
+                // A marked part: the part printed in bold and underlined.
+                if (columns[c].startsWith(QLatin1String("red part")) || columns[c].startsWith(QLatin1String("marked part"))) {
+                    QStringList marked;
+                    for (const PaperPiece& piece : q.paper.pieces)
+                        for (const PaperRun& r : piece.runs)
+                            if (r.marked) marked << r.text;
+                    if (marked != QStringList{fields.value(fields[c].toInt() - 1).trimmed()})
+                        lacking << QStringLiteral("marked: ") + fields.value(fields[c].toInt() - 1).trimmed();
+                }
+                // The answer itself heads the key.
+                const auto starts = [&](const char* s) { return columns[c].startsWith(QLatin1String(s)); };
+                if ((starts("answer") || starts("right ") || starts("correct version") || starts("missing mark") ||
+                     columns[c].contains(QLatin1String("missing ("))) &&
+                    !q.paper.key.value(0).contains(fields[c].trimmed()))
+                    lacking << QStringLiteral("%1 first").arg(fields[c].trimmed());
+            }
+            // Lettered options: the key's letter is the right option's place on the sheet.
+            for (const PaperPiece& piece : q.paper.pieces) {
+                if (piece.kind != PaperPiece::Letters || !place.answers) continue;
+                const QString first = q.paper.key.value(0);
+                const int letter = first.isEmpty() ? -1 : first[0].unicode() - u'a';
+                QVERIFY2(first.mid(1, 2) == QLatin1String(") ") && piece.items.value(letter) == first.mid(3),
+                         qPrintable(first));
             }
             QVERIFY2(lacking.isEmpty(), qPrintable(QStringLiteral("%1 %2 lacks \"%3\": %4")
                                                        .arg(place.answers ? QStringLiteral("answer") : QStringLiteral("question"))
@@ -211,13 +267,12 @@ private slots:
     void seedsAndTeacherBanks() {
         if (!havePdfReader()) QSKIP("pdftotext (poppler-utils) is not on this system");
         QTemporaryDir dir;
-        const auto make = [&](const QString& file, const QString& seed, const std::map<QString, TeacherBank>& banks = {}) {
+        const auto make = [&](const QString& file, const QString& seed, const std::map<QString, TeacherBank>& banks = {},
+                              const QString& names = QStringLiteral("tenses,basic")) {
             QString out, err;
             QTextStream o(&out), e(&err);
-            const int status = runWorksheetCommand(topicCatalogue(), banks,
-                                                   {QStringLiteral("tenses,basic"), QStringLiteral("5"), seed,
-                                                    dir.filePath(file), true},
-                                                   o, e);
+            const int status =
+                runWorksheetCommand(topicCatalogue(), banks, {names, QStringLiteral("5"), seed, dir.filePath(file), true}, o, e);
             QString text;
             for (const PdfWord& w : pdfWords(dir.filePath(file))) text += w.text + QLatin1Char(' ');
             return std::tuple{status, out + err, text};
@@ -231,6 +286,11 @@ private slots:
         QVERIFY(first.contains(QStringLiteral("Tenses")) && first.contains(QStringLiteral("Basic Meaning")));
         QCOMPARE(again, first);
         QVERIFY(other != first);
+        // A short name before a title: "punctuation" is Punctuation Terminology, "Punctuation" the menu's.
+        const auto [s5, m5, byName] = make(QStringLiteral("e.pdf"), QStringLiteral("7"), {}, QStringLiteral("punctuation"));
+        QVERIFY(byName.startsWith(QStringLiteral("Punctuation Terminology ")));
+        const auto [s6, m6, byTitle] = make(QStringLiteral("f.pdf"), QStringLiteral("7"), {}, QStringLiteral("Punctuation"));
+        QVERIFY(byTitle.contains(QStringLiteral("Year 5 Term 1")));
 
         QByteArray roman = writeBankText({exercise(QStringLiteral("tenses")).rows->columns(),
                                           {QStringLiteral("The Romans built straight roads."), QStringLiteral("PAST")},

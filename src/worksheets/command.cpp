@@ -10,10 +10,15 @@ namespace qm {
 
 namespace {
 
-// An exercise by its short name ("tenses") or its title ("Tenses"), in any case.
+// An exercise by its short name as the bank files have it ("punctuation"), else by its
+// title in any case ("Punctuation" is the one on the menus), else by its name in any case.
 const ScreenEntry* exerciseNamed(const Catalogue& catalogue, const QString& name) {
     for (const ScreenEntry& e : catalogue.entries())
-        if (e.rows && (e.name.compare(name, Qt::CaseInsensitive) == 0 || e.title.compare(name, Qt::CaseInsensitive) == 0))
+        if (e.rows && e.name == name) return &e;
+    for (const ScreenEntry* e : printableExercises(catalogue))
+        if (e->title.compare(name, Qt::CaseInsensitive) == 0) return e;
+    for (const ScreenEntry& e : catalogue.entries())
+        if (e.rows && (e.title.compare(name, Qt::CaseInsensitive) == 0 || e.name.compare(name, Qt::CaseInsensitive) == 0))
             return &e;
     return nullptr;
 }

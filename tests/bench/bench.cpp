@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -25,6 +26,7 @@
 #include "shell/menu.h"
 #include "topics/drag/word_drag.h"
 #include "topics/catalogue.h"
+#include "worksheets/worksheet.h"
 
 using namespace qm;
 using namespace qm::test;
@@ -259,6 +261,36 @@ std::pair<double, int> idleExercise() {
     return {100.0 * cpu / (double(span.elapsed()) / 1000.0), running};
 }
 
+// All thirty worksheets of ten questions, with their answer sheets, drawn, laid out and
+// written as one PDF: the median of five, and the pages and bytes of the file.
+struct WorksheetFigures {
+    double ms = -1;
+    int pages = 0;
+    qint64 bytes = 0;
+};
+
+WorksheetFigures allWorksheets() {
+    WorksheetFigures figures;
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("all.pdf"));
+    std::vector<double> times;
+    for (int i = 0; i < 5; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        QRandomGenerator rng{quint32(i)};
+        QList<Sheet> sheets;
+        for (const ScreenEntry* e : printableExercises(topicCatalogue()))
+            sheets << drawSheet(*e, e->rows->builtIn(), 10, rng);
+        const WorksheetResult result = writeWorksheets(sheets, true, file);
+        times.push_back(double(clock.nsecsElapsed()) / 1e6);
+        figures.pages = int(result.pages.pages.size());
+    }
+    std::sort(times.begin(), times.end());
+    figures.ms = times[times.size() / 2];
+    figures.bytes = QFileInfo(file).size();
+    return figures;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -268,6 +300,13 @@ int main(int argc, char** argv) {
         std::printf("re-flow of the longest drag row, painted: %.2f ms (%d words, %s); slowest %.2f ms (%s)\n",
                     flow.longestRowMs, flow.longestWords, qPrintable(flow.longestScreen), flow.slowestMs,
                     qPrintable(flow.slowestRow));
+        return 0;
+    }
+    if (argc > 1 && qstrcmp(argv[1], "--worksheets") == 0) {  // that figure alone
+        useProgramFonts();
+        const WorksheetFigures w = allWorksheets();
+        std::printf("all thirty worksheets with answers, as a PDF: %.0f ms (%d pages, %lld KiB)\n", w.ms, w.pages,
+                    w.bytes / 1024);
         return 0;
     }
     const QString program = qEnvironmentVariable("QM_EXECUTABLE");
@@ -299,6 +338,8 @@ int main(int argc, char** argv) {
     const ReflowFigures flow = reflow();
     const SoundFigures sound = firstSound();
     const auto [idleCpu, idleTimers] = idleExercise();
+    useProgramFonts();
+    const WorksheetFigures sheets = allWorksheets();
 
     std::printf("Quillmark figures (median of %d starts; platform %s)\n\n", runs, qPrintable(app.platformName()));
     std::printf("%-52s %12s %12s\n", "", "Quillmark", "one label");
@@ -324,5 +365,7 @@ int main(int argc, char** argv) {
     std::printf("%-52s %9.2f ms\n", "  the same first request, nothing made ready", sound.coldMs);
     std::printf("%-52s %10.2f %% (%d timers running)\n", "CPU at rest on an exercise screen (3 s)", idleCpu, idleTimers);
     std::printf("%-52s %lld broken invariants\n", "robustness run", f.brokenCount);
+    std::printf("%-52s %9.0f ms (%d pages, %lld KiB)\n", "all thirty worksheets with answers, as a PDF", sheets.ms,
+                sheets.pages, sheets.bytes / 1024);
     return 0;
 }

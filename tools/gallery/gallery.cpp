@@ -1,6 +1,7 @@
 // Renders the real screens, offscreen, into the pictures of the README's gallery: the title
 // screen, the start screen, a term menu and a screen of every exercise family in the middle
-// of an answer. Run by tools/gallery.sh after any change to the screens.
+// of an answer, and the teacher's worksheet window. Run by tools/gallery.sh after any change
+// to the screens.
 //   qm_gallery FOLDER
 
 #include <QApplication>
@@ -22,6 +23,10 @@
 #include "topics/swap/swap_screen.h"
 #include "topics/timed/stop_box.h"
 #include "topics/timed/wheel.h"
+#include "topics/catalogue.h"
+#include "worksheets/window.h"
+
+#include <QTreeWidget>
 
 using namespace qm;
 using namespace qm::test;
@@ -232,6 +237,18 @@ void mark() {
     save(*s, "punc2");
 }
 
+// The teacher's worksheet window with a term and one more exercise ticked.
+void worksheets() {
+    useProgramFonts();
+    WorksheetWindow w(topicCatalogue(), {});
+    w.exercises->topLevelItem(0)->child(1)->child(1)->setCheckState(0, Qt::Checked);
+    w.exercises->topLevelItem(0)->child(2)->setCheckState(0, Qt::Checked);
+    w.exercises->collapseItem(w.exercises->topLevelItem(1));
+    w.resize(560, 660);
+    w.show();
+    save(w, "worksheets");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -257,5 +274,6 @@ int main(int argc, char** argv) {
     wheel();
     swap();
     mark();
-    return written == 14 ? 0 : 1;
+    worksheets();
+    return written == 15 ? 0 : 1;
 }

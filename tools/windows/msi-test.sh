@@ -51,13 +51,15 @@ wine msiexec /i "$(winepath -w "$msi")" /qn || fail "the silent install failed (
 [[ "$(entries)" == "Quillmark|$version|Quillmark Learning" ]] || fail "uninstall entry: '$(entries)'"
 menu="$machine_menu"
 [[ -d "$menu" ]] || menu="$user_menu"
-for link in "Quillmark" "Quillmark (whole class)" "Quillmark Teachers' Guide"; do
+for link in "Quillmark" "Quillmark (whole class)" "Quillmark worksheets" "Quillmark Teachers' Guide"; do
   [[ -f "$menu/$link.lnk" ]] || fail "no Start-menu shortcut \"$link\" in $menu"
 done
 shortcut "$menu/Quillmark.lnk" | grep -qi 'Program Files\\Quillmark\\quillmark.exe' ||
   fail "the shortcut \"Quillmark\" points elsewhere: $(shortcut "$menu/Quillmark.lnk")"
 shortcut "$menu/Quillmark (whole class).lnk" | grep -q -- '--classroom' ||
   fail "the whole-class shortcut does not pass --classroom: $(shortcut "$menu/Quillmark (whole class).lnk")"
+shortcut "$menu/Quillmark worksheets.lnk" | grep -q -- '--worksheets' ||
+  fail "the worksheets shortcut does not pass --worksheets: $(shortcut "$menu/Quillmark worksheets.lnk")"
 shortcut "$menu/Quillmark Teachers' Guide.lnk" | grep -qi 'Teachers-Guide.docx' ||
   fail "the guide's shortcut points elsewhere"
 

@@ -232,9 +232,11 @@ PaperQuestion DragRows::paperQuestion(const BankImage& bank, int n, const PaperR
         break;
     }
     case DragKey::TwoMarked: {
+        // The key row changes the two words of the double negative, whatever it puts in their place.
+        const QStringList key = wordsOf(entry(bank.answer, n));
         QStringList marked;
-        for (const QString& w : wordsOf(entry(bank.answer, n)))
-            if (w.startsWith(QLatin1Char('@'))) marked << bareWord(w.mid(1));
+        for (int i = 0; i < int(words.size()); ++i)
+            if (key.value(i) != words[i]) marked << bareWord(words[i]);
         q.pieces << paperLines(1);
         q.key << QStringLiteral("Negatives: ") + marked.join(QStringLiteral(", ")) << entry(bank.extra, n);
         break;
