@@ -84,7 +84,9 @@ QFont face(const char* name, double points, bool bold = false, bool italic = fal
 
 class Pager {
 public:
-    Pager(QPagedPaintDevice& device, PrintedPages& out) : device_(device), out_(out) {
+    // A compact pager sets the questions closer together.
+    Pager(QPagedPaintDevice& device, PrintedPages& out, bool compact = false)
+        : device_(device), out_(out), tight_(compact ? 0.55 : 1.0) {
         u_ = device.logicalDpiY() / 72.0;
         const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
         out_.page = QSizeF(a4.width() * u_, a4.height() * u_);
@@ -120,11 +122,15 @@ public:
             }
             text += s;
         };
+        bool numbered = false;
         for (const PaperRun& r : runs) {
             if (r.number > 0) {
-                put(QStringLiteral("["), false, false);
+                // Numbered parts stand between bars, their numbers in bold: brackets would
+                // read as punctuation.
+                if (numbered) put(QStringLiteral("| "), false, false);
                 put(QString::number(r.number), true, false);
-                put(QLatin1Char(' ') + r.text + QLatin1Char(']'), false, false);
+                put(QStringLiteral("\u00a0") + r.text, false, false);
+                numbered = true;
             } else {
                 put(r.text, r.marked, r.marked);
             }
@@ -139,7 +145,7 @@ public:
         for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
             line.setLineWidth(width);
             line.setPosition(QPointF(0, y));
-            y += line.height() * 1.12;
+            y += line.height() * (1 + 0.12 * tight_);
         }
         layout->endLayout();
         Block b;
@@ -179,11 +185,14 @@ public:
             return paragraph(p.runs, serif_, width);
         case PaperPiece::Circle: {
             // Side by side, as many to a line as fit.
+            // Marks on their own are set large, to be seen and circled.
+            const bool marks = std::all_of(p.items.begin(), p.items.end(), [](const QString& i) { return i.size() <= 2; });
+            const QFont& font = marks ? mark_ : option_;
             double x = 0, y = 0, lineHeight = 0;
-            const double gap = u(34);
+            const double gap = u(marks ? 30 : 34);
             for (const QString& item : p.items) {
-                const Block c = paragraph(item, option_, width);
-                const double w = widthOf(item, option_);
+                const Block c = paragraph(item, font, width);
+                const double w = std::max(widthOf(item, font), marks ? u(8) : 0.0);
                 if (x > 0 && x + w > width) {
                     x = 0;
                     y += lineHeight + u(4);
@@ -206,7 +215,7 @@ public:
                 if (across <= width)
                     x += u(26) + widthOf(p.items[i], serif_) + u(40);
                 else
-                    y = b.height + u(3);
+                    y = b.height + u(3) * tight_;
             }
             return b;
         }
@@ -220,7 +229,7 @@ public:
             return b;
         }
         case PaperPiece::Lines:
-            for (int i = 1; i <= p.count; ++i) b.add(rule(0, i * u(kWritingLine), width), 0, 0);
+            for (int i = 1; i <= p.count; ++i) b.add(rule(0, i * u(kWritingLine) * (0.8 + 0.2 * tight_), width), 0, 0);
             b.height += u(4);
             return b;
         case PaperPiece::Table: {
@@ -256,7 +265,7 @@ public:
         for (const PaperPiece& p : paper.pieces) {
             if (p.kind == PaperPiece::Box) continue;
             b.add(piece(p, y == 0 ? room : width), u(kIndent), y);
-            y = b.height + u(kPieceGap);
+            y = b.height + u(kPieceGap) * tight_;
         }
         return b;
     }
@@ -277,7 +286,12 @@ public:
         Block b;
         const QString title = sheet.exercise->title + (answers ? QStringLiteral(": answers") : QString());
         const QString when = yearAndTerm(*sheet.exercise);
-        b.add(paragraph(title, title_, width - widthOf(when, heading_) - u(16)), 0, 0);
+        // A long title is set smaller rather than broken over two lines.
+        const double room = width - widthOf(when, heading_) - u(16);
+        QFont titleFont = title_;
+        while (titleFont.pointSizeF() > 14 && widthOf(title, titleFont) > room)
+            titleFont.setPointSizeF(titleFont.pointSizeF() - 1);
+        b.add(paragraph(title, titleFont, room), 0, 0);
         b.add(paragraph(when, heading_, width), width - widthOf(when, heading_), u(6));
         double y = b.height + u(14);
         const Block name = paragraph(QStringLiteral("Name"), heading_, width);
@@ -293,8 +307,10 @@ public:
             b.add(paragraph(sheet.task.instruction, serifBold_, width), 0, y);
             y = b.height + u(6);
             if (!sheet.task.chooseFrom.isEmpty()) {
-                b.add(paragraph(QStringLiteral("Choose from: ") + sheet.task.chooseFrom.join(QStringLiteral(", ")),
-                                serifItalic_, width),
+                // A line never breaks inside an entry ("quotation marks ( " )").
+                QStringList entries;
+                for (const QString& e : sheet.task.chooseFrom) entries << QString(e).replace(QLatin1Char(' '), QChar(0xa0));
+                b.add(paragraph(QStringLiteral("Choose from: ") + entries.join(QStringLiteral(", ")), serifItalic_, width),
                       0, y);
             }
         }
@@ -321,7 +337,7 @@ public:
         y_ += b.height;
         return {int(out_.pages.size()) - 1, room};
     }
-    void skip(double points) { y_ += u(points); }
+    void skip(double points) { y_ += u(points) * tight_; }
 
     // The foot of each page of a sheet: its title, year and term, and "Page 2 of 3".
     void foot(const Sheet& sheet, bool answers, int firstPage) {
@@ -346,6 +362,7 @@ public:
     const QFont serifBold_ = face("Times New Roman", 13.5, true);
     const QFont serifItalic_ = face("Times New Roman", 13, false, true);
     const QFont option_ = face("Arial", 13, true);
+    const QFont mark_ = face("Arial", 22, true);
     const QFont small_ = face("Arial", 11);
     const QFont smallBold_ = face("Arial", 11, true);
     const QFont heading_ = face("Arial", 13);
@@ -357,31 +374,54 @@ private:
     PrintedPages& out_;
     double u_ = 1;
     double y_ = 0;
+    double tight_ = 1;
 };
+
+}  // namespace
+
+namespace {
+
+// One sheet, or its answer sheet, on pages of its own.
+PrintedPages layOutSheet(const Sheet& sheet, int index, bool answerSheet, QPagedPaintDevice& device, bool compact) {
+    PrintedPages out;
+    Pager pager(device, out, compact);
+    const double width = out.body.width() - pager.u(kIndent);
+    pager.newPage();
+    pager.place(pager.head(sheet, answerSheet));
+    for (int q = 0; q < int(sheet.questions.size()); ++q) {
+        const PaperQuestion& paper = sheet.questions[q].paper;
+        const Pager::Block block = answerSheet ? pager.answer(q + 1, paper, width) : pager.question(q + 1, paper, width);
+        const auto [page, room] = pager.place(block);
+        out.questions.append({index, answerSheet, q + 1, page, room});
+        pager.skip(answerSheet ? kQuestionGap * 0.6 : kQuestionGap);
+    }
+    pager.foot(sheet, answerSheet, 0);
+    return out;
+}
 
 }  // namespace
 
 PrintedPages layOutSheets(const QList<Sheet>& sheets, bool answers, QPagedPaintDevice& device) {
     PrintedPages out;
-    Pager pager(device, out);
-    const double width = out.body.width() - pager.u(kIndent);
+    { Pager measures(device, out); }
     for (bool answerSheet : {false, true}) {
         if (answerSheet && !answers) break;
         if (answerSheet) out.firstAnswerPage = int(out.pages.size());
         for (int s = 0; s < int(sheets.size()); ++s) {
-            const Sheet& sheet = sheets[s];
-            const int first = int(out.pages.size());
-            pager.newPage();
-            pager.place(pager.head(sheet, answerSheet));
-            for (int q = 0; q < int(sheet.questions.size()); ++q) {
-                const PaperQuestion& paper = sheet.questions[q].paper;
-                const Pager::Block block =
-                    answerSheet ? pager.answer(q + 1, paper, width) : pager.question(q + 1, paper, width);
-                const auto [page, room] = pager.place(block);
-                out.questions.append({s, answerSheet, q + 1, page, room});
-                pager.skip(answerSheet ? kQuestionGap * 0.6 : kQuestionGap);
+            PrintedPages part = layOutSheet(sheets[s], s, answerSheet, device, false);
+            // A last page holding a question or two: the sheet set closer, if that saves the page.
+            const auto onLastPage = std::count_if(part.questions.begin(), part.questions.end(),
+                                                  [&](const QuestionPlace& q) { return q.page == part.pages.size() - 1; });
+            if (part.pages.size() > 1 && onLastPage <= 2) {
+                PrintedPages closer = layOutSheet(sheets[s], s, answerSheet, device, true);
+                if (closer.pages.size() < part.pages.size()) part = std::move(closer);
             }
-            pager.foot(sheet, answerSheet, first);
+            const int first = int(out.pages.size());
+            out.pages << part.pages;
+            for (QuestionPlace q : part.questions) {
+                q.page += first;
+                out.questions << q;
+            }
         }
     }
     return out;

@@ -60,6 +60,17 @@ QList<int> paperOrder(int count, const PaperRandom& rnd) {
     return order;
 }
 
+QList<PaperRun> paperMarked(const QString& part) {
+    qsizetype a = 0, b = part.size();
+    while (a < b && !part[a].isLetterOrNumber()) ++a;
+    while (b > a && !part[b - 1].isLetterOrNumber()) --b;
+    QList<PaperRun> runs;
+    if (a > 0) runs << PaperRun{part.left(a)};
+    runs << PaperRun{part.mid(a, b - a), true};
+    if (b < part.size()) runs << PaperRun{part.mid(b)};
+    return runs;
+}
+
 QString paperLetter(int i) { return QString(QChar(u'a' + i)); }
 
 QString paperWords(const QString& row) { return row.trimmed(); }

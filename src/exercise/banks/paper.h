@@ -12,8 +12,8 @@
 namespace qm {
 
 // A stretch of a printed text. Marked text is bold and underlined, which survives a
-// black-and-white printer; a numbered part is printed in square brackets after its
-// number in bold: "[2 dressed in red,]".
+// black-and-white printer; a numbered part follows its number in bold, with a bar between
+// one part and the next: "1 The soldiers, | 2 dressed in red, | 3 marched past."
 struct PaperRun {
     QString text;
     bool marked = false;
@@ -64,6 +64,10 @@ PaperPiece paperTable(const QStringList& headings, int rows = 1);
 
 // The places 0..count-1 in an order drawn from `rnd`, every order as likely.
 QList<int> paperOrder(int count, const PaperRandom& rnd);
+
+// A part of a sentence marked, the marks at its ends left out of the marking (the full
+// stop after "the ball" is not part of the object).
+QList<PaperRun> paperMarked(const QString& part);
 
 // "a", "b", ... for the option at index i.
 QString paperLetter(int i);

@@ -288,7 +288,10 @@ PaperQuestion PartsRows::paperQuestion(const BankImage& bank, int n, const Paper
             const QString before = part.startsWith(QLatin1Char(' ')) ? QStringLiteral(" ") : QString();
             const QString after = part.endsWith(QLatin1Char(' ')) ? QStringLiteral(" ") : QString();
             if (!before.isEmpty()) runs << PaperRun{before};
-            runs << PaperRun{bare, j == red};
+            if (j == red)
+                runs << paperMarked(bare);
+            else
+                runs << PaperRun{bare};
             if (!after.isEmpty()) runs << PaperRun{after};
         }
     } else {
@@ -453,7 +456,8 @@ void CountingRows::check(const BankImage& bank, int n, int line, BankProblems& p
 }
 
 PaperTask CountingRows::paperTask() const {
-    const QString marks = b_.keyColumn.section(QLatin1Char(' '), 0, 0);
+    QString marks = b_.keyColumn.section(QLatin1Char(' '), 0, 0);
+    if (marks == QLatin1String("marks")) marks = QStringLiteral("punctuation marks");
     return {QStringLiteral("How many %1 are missing from each sentence? Write the number in the box, then write "
                            "the sentence out correctly.")
                 .arg(marks),

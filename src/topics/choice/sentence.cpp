@@ -73,7 +73,7 @@ const PartsDesign& design() {
         .feedbackPoints = 48,
         .bank = kBank,
         .redPart = true,
-        .paperTask = QStringLiteral("Is the part in bold the subject or the object of the sentence? Circle the right answer."),
+        .paperTask = QStringLiteral("Is the part in bold and underlined the subject or the object of the sentence? Circle the right answer."),
     };
     return d;
 }

@@ -46,7 +46,7 @@ const DragRow kBank[] = {
 
 const DustbinDesign& design() {
     static const DustbinDesign d{
-        .bank = {10, {240, 5400, false}, DragKey::Dustbin, {QStringLiteral("sentence"), QStringLiteral("key (the standard word in place of the colloquial one)")}, kBank, {}, QStringLiteral("Cross out the word in each sentence that is not standard English, and write the right word above it.")},
+        .bank = {10, {240, 5400, false}, DragKey::Dustbin, {QStringLiteral("sentence"), QStringLiteral("key (the standard word in place of the colloquial one)")}, kBank, {}, QStringLiteral("Cross out the word in each sentence that is not standard English, and write the standard word in the box.")},
         .instruction = QStringLiteral("Identify the incorrect word in the sentence below and drag it into the dustbin."),
         .instructionPlace = {360, 120, 9615, 1335},
         .instructionPoints = 27.75,

@@ -1,5 +1,8 @@
 #include "topics/drag/drag_rows.h"
 
+#include <algorithm>
+#include <functional>
+
 namespace qm {
 
 namespace {
@@ -200,6 +203,47 @@ QString bareWord(const QString& word) {
     return word.mid(a, b - a);
 }
 
+// The runs of words that go, each as one phrase without the marks at its ends.
+QStringList goneRuns(const QStringList& words, const std::function<bool(int)>& goes) {
+    QStringList runs;
+    for (int i = 0; i < int(words.size()); ++i) {
+        if (!goes(i)) continue;
+        QStringList run;
+        for (; i < int(words.size()) && goes(i); ++i) run << words[i];
+        runs << bareWord(run.join(QLatin1Char(' ')));
+    }
+    return runs;
+}
+
+// The sentence once the words that go have gone: a comma left before a run that ended in
+// one goes too ("Joe, our captain, is" gives "Joe is"), the sentence's last mark stays when
+// its last words go, and the first word keeps the capital of the sentence's first.
+QString keptSentence(const QStringList& words, const std::function<bool(int)>& goes) {
+    QStringList kept;
+    for (int i = 0; i < int(words.size()); ++i) {
+        if (!goes(i)) {
+            kept << words[i];
+            continue;
+        }
+        int last = i;
+        while (last + 1 < int(words.size()) && goes(last + 1)) ++last;
+        const QString& end = words[last];
+        if (!kept.isEmpty() && kept.last().endsWith(QLatin1Char(',')) && end.endsWith(QLatin1Char(',')))
+            kept.last().chop(1);
+        if (last == int(words.size()) - 1 && !kept.isEmpty()) {
+            qsizetype mark = end.size();
+            while (mark > 0 && !end[mark - 1].isLetterOrNumber()) --mark;
+            while (!kept.last().isEmpty() && (kept.last().back() == QLatin1Char(',') || kept.last().back() == QLatin1Char(';')))
+                kept.last().chop(1);
+            kept.last() += end.mid(mark);
+        }
+        i = last;
+    }
+    QString text = kept.join(QLatin1Char(' '));
+    if (!text.isEmpty() && !words.isEmpty() && goes(0) && words[0].front().isUpper()) text[0] = text[0].toUpper();
+    return text;
+}
+
 }  // namespace
 
 PaperQuestion DragRows::paperQuestion(const BankImage& bank, int n, const PaperRandom&) const {
@@ -208,27 +252,24 @@ PaperQuestion DragRows::paperQuestion(const BankImage& bank, int n, const PaperR
     PaperQuestion q{{paperText(paperWords(sentence))}, {}};
     switch (b_.key) {
     case DragKey::Dustbin: {
-        // A key word of stars goes; any other changed word is the word that goes in its place.
+        // A key word of stars (and the marks it keeps) goes; any other changed word is the
+        // word that goes in its place.
         const QStringList key = wordsOf(entry(bank.answer, n));
-        QStringList gone, swaps;
-        for (int i = 0; i < int(words.size()); ++i) {
-            if (key.value(i) == words[i]) continue;
-            if (key.value(i).count(QLatin1Char('*')) == key.value(i).size())
-                gone << words[i];
-            else
+        const auto goes = [&](int i) {
+            const QString k = key.value(i);
+            return k != words[i] && std::none_of(k.begin(), k.end(), [](QChar c) { return c.isLetterOrNumber(); });
+        };
+        QStringList swaps;
+        for (int i = 0; i < int(words.size()); ++i)
+            if (key.value(i) != words[i] && !goes(i))
                 swaps << QStringLiteral("%1 → %2").arg(bareWord(words[i]), bareWord(key.value(i)));
-        }
-        if (!gone.isEmpty()) {
-            q.key << QStringLiteral("Cross out: ") + gone.join(QStringLiteral(", "));
-            QStringList kept;
-            for (int i = 0; i < int(words.size()); ++i)
-                if (key.value(i) == words[i]) kept << words[i];
-            q.key << kept.join(QLatin1Char(' '));
-        }
         if (!swaps.isEmpty()) {
-            q.key << swaps.join(QStringLiteral(", "));
-            q.key << paperWords(entry(bank.answer, n));
+            q.pieces << paperBox(QStringLiteral("Standard word"), true);
+            q.key << swaps.join(QStringLiteral(", ")) << paperWords(entry(bank.answer, n));
+            break;
         }
+        q.key << QStringLiteral("Cross out: ") + QStringList(goneRuns(words, goes)).join(QStringLiteral("; "));
+        q.key << keptSentence(words, goes);
         break;
     }
     case DragKey::TwoMarked: {

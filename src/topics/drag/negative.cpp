@@ -75,7 +75,9 @@ const DragBank& dragBank() {
                             {QStringLiteral("sentence"), QStringLiteral("key (@ before each word of the double negative)"),
                              QStringLiteral("corrected sentence")},
                             kBank, {kCorrected.width, kCorrected.height, kCorrectedFont},
-                            QStringLiteral("Circle the two negatives in each sentence, then write the sentence out correctly.")};
+                            QStringLiteral("Circle the two negatives in each sentence (a word such as not, or a part of a word "
+                                           "such as un- or dis-). Then write the sentence again without them, so that it "
+                                           "means the same.")};
     return b;
 }
 

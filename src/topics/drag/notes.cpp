@@ -74,7 +74,7 @@ const DragRow kBank[] = {
 
 const DustbinDesign& design() {
     static const DustbinDesign d{
-        .bank = {17, {240, 5400, true}, DragKey::Dustbin, {QStringLiteral("sentence"), QStringLiteral("key (* for each word to drag out)")}, kBank, {}, QStringLiteral("Make notes: cross out the words that can go and leave only the necessary ones.")},
+        .bank = {17, {240, 5400, true}, DragKey::Dustbin, {QStringLiteral("sentence"), QStringLiteral("key (* for each word to drag out)")}, kBank, {}, QStringLiteral("Cross out the words that are not needed, leaving a shorter sentence that keeps the main facts.")},
         .instruction =
             QStringLiteral("Leave only the necessary words in the sentence below; drag the others to the dustbin."),
         .instructionPlace = {120, 120, 9855, 1335},

@@ -49,8 +49,8 @@ const DragBank& dragBank() {
                             {QStringLiteral("sentence"), QStringLiteral("corrected sentence"),
                              QStringLiteral("answer (CORRECT or INCORRECT)")},
                             kBank, {},
-                            QStringLiteral("Does the verb agree with its subject? Tick the box if the sentence is correct; "
-                                           "if not, write it out with the verb corrected.")};
+                            QStringLiteral("Is the verb right? Tick the box if the sentence is correct; if not, write it out "
+                                           "with the verb corrected.")};
     return b;
 }
 

@@ -55,7 +55,8 @@ const DragBank& dragBank() {
                             {QStringLiteral("line of the story"),
                              QStringLiteral("codes (0 none, 1 proper noun, 2 pronoun, 3 noun)")},
                             kStory, {},
-                            QStringLiteral("Write each proper noun, pronoun and noun of each line of the story in its column.")};
+                            QStringLiteral("Write the proper nouns, pronouns and other nouns from each line of the story in the "
+                                           "right columns.")};
     return b;
 }
 

@@ -238,7 +238,11 @@ public:
             builtIn_.code << QString::fromUtf16(row.mark);
             ++builtIn_.questions;
         }
-        for (const MarkBox& b : kBoxes) marks_ << QString::fromLatin1(b.mark);
+        for (const MarkBox& b : kBoxes) {
+            marks_ << QString::fromLatin1(b.mark);
+            named_ << QStringLiteral("%1 ( %2 )").arg(QString::fromLatin1(b.name).simplified().replace(QStringLiteral("- "), QStringLiteral("-")),
+                                                   QString::fromLatin1(b.mark));
+        }
     }
     QStringList columns() const override {
         return {QStringLiteral("sentence"), QStringLiteral("corrected sentence"), QStringLiteral("missing mark")};
@@ -258,11 +262,12 @@ public:
     PaperTask paperTask() const override {
         return {QStringLiteral("Which punctuation mark is missing from each sentence? Circle it, then put it in the "
                                "sentence."),
-                {}};
+                named_};
     }
     PaperQuestion paperQuestion(const BankImage& bank, int n, const PaperRandom&) const override {
+        const int mark = int(marks_.indexOf(entry(bank.code, n)));
         return {{paperText(paperWords(entry(bank.question, n))), paperCircle(marks_)},
-                {entry(bank.code, n), paperWords(entry(bank.answer, n))}};
+                {mark >= 0 ? named_[mark] : entry(bank.code, n), paperWords(entry(bank.answer, n))}};
     }
     void check(const BankImage& bank, int n, int line, BankProblems& problems) const override {
         const QString sentence = entry(bank.question, n);
@@ -293,6 +298,7 @@ public:
 private:
     BankImage builtIn_;
     QStringList marks_;
+    QStringList named_;  // "comma ( , )": each box's mark with its name, as a sheet prints it
 };
 
 }  // namespace

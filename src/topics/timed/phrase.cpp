@@ -167,7 +167,7 @@ public:
         return entry(bank.question, 2 * n) + QLatin1Char('|') + entry(bank.question, 2 * n + 1);
     }
     PaperTask paperTask() const override {
-        return {QStringLiteral("Is the part in bold a phrase or a clause? Write the answer in the box."), kKinds};
+        return {QStringLiteral("Is the part in bold and underlined a phrase or a clause? Write the answer in the box."), kKinds};
     }
     PaperQuestion paperQuestion(const BankImage& bank, int n, const PaperRandom&) const override {
         const int marked = keyAt(bank.keys, 2 * n + 1);
@@ -177,7 +177,10 @@ public:
             // The space between the parts stays outside the marking.
             const QString part = entry(bank.question, 2 * n + j);
             if (j == 1 && !runs.isEmpty()) runs << PaperRun{QStringLiteral(" ")};
-            runs << PaperRun{part.trimmed(), j == marked};
+            if (j == marked)
+                runs << paperMarked(part.trimmed());
+            else
+                runs << PaperRun{part.trimmed()};
         }
         return {{paperText(runs), paperBox(QStringLiteral("Answer"), true)},
                 {kind >= 0 && kind < int(kKinds.size()) ? kKinds[kind] : QString()}};
