@@ -55,9 +55,7 @@ private:
 
 int main(int argc, char** argv) {
     qm::attachToConsole();
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    const qm::BankOptions banks = qm::parseBankOptions(arguments);
+    const qm::BankOptions banks = qm::parseBankOptions(qm::commandLine(argc, argv));
     qm::nameTheProgram();
     if (!banks.error.isEmpty() || banks.help) {
         if (!banks.error.isEmpty()) std::fprintf(stderr, "quillmark: %s\n\n", qPrintable(banks.error));

@@ -4,6 +4,7 @@
 // bad input gets.
 
 #include <QCheckBox>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QPageSize>
@@ -302,11 +303,11 @@ private slots:
         if (!havePdfReader()) QSKIP("pdftotext (poppler-utils) is not on this system");
         QTemporaryDir dir;
         const auto make = [&](const QString& file, const QString& seed, const std::map<QString, TeacherBank>& banks = {},
-                              const QString& names = QStringLiteral("tenses,basic")) {
+                              const QString& names = QStringLiteral("tenses,basic"),
+                              const std::optional<QString>& questions = QStringLiteral("5")) {
             QString out, err;
             QTextStream o(&out), e(&err);
-            const int status =
-                runWorksheetCommand(topicCatalogue(), banks, {names, QStringLiteral("5"), seed, dir.filePath(file), true}, o, e);
+            const int status = runWorksheetCommand(topicCatalogue(), banks, {names, questions, seed, dir.filePath(file), true}, o, e);
             QString text;
             for (const PdfWord& w : pdfWords(dir.filePath(file))) text += w.text + QLatin1Char(' ');
             return std::tuple{status, out + err, text};
@@ -324,7 +325,7 @@ private slots:
         const auto [s5, m5, byName] = make(QStringLiteral("e.pdf"), QStringLiteral("7"), {}, QStringLiteral("punctuation"));
         QVERIFY(byName.startsWith(QStringLiteral("Punctuation Terminology ")));
         const auto [s6, m6, byTitle] = make(QStringLiteral("f.pdf"), QStringLiteral("7"), {}, QStringLiteral("Punctuation"));
-        QVERIFY(byTitle.contains(QStringLiteral("Year 5 Term 1")));
+        QVERIFY(byTitle.contains(exercise(QStringLiteral("punc2")).rows->paperTask().instruction));
 
         QByteArray roman = writeBankText({exercise(QStringLiteral("tenses")).rows->columns(),
                                           {QStringLiteral("The Romans built straight roads."), QStringLiteral("PAST")},
@@ -337,7 +338,9 @@ private slots:
         f.write(roman);
         f.close();
         const auto teacher = loadTeacherBanks(topicCatalogue(), {dir.filePath(QStringLiteral("banks"))});
-        const auto [s4, m4, theirs] = make(QStringLiteral("d.pdf"), QStringLiteral("7"), teacher);
+        // Five questions of their own: without --questions, all five (not the ten usually drawn).
+        const auto [s4, m4, theirs] = make(QStringLiteral("d.pdf"), QStringLiteral("7"), teacher, QStringLiteral("tenses"),
+                                           std::nullopt);
         QCOMPARE(s4, 0);
         for (const char* s : {"The Romans built straight roads.", "Roman soldiers march in neat lines.",
                               "We will visit Hadrian's Wall.", "The legions guard the wall.", "Caesar will cross the sea."})
@@ -368,10 +371,13 @@ private slots:
         QTest::newRow("no file") << "tenses" << "" << "" << "" << QByteArray() << 2 << "-o FILE.pdf";
         QTest::newRow("folder not there") << "tenses" << "" << "" << "nowhere/sheet.pdf" << QByteArray() << 1
                                           << "cannot write";
+        QTest::newRow("a folder") << "tenses" << "" << "" << "folder" << QByteArray() << 1 << "it is not a file";
+        QTest::newRow("file there, bad name") << "tenses,nouns" << "" << "" << "old.pdf" << QByteArray() << 2
+                                              << "no exercise is called";
         QByteArray bad = writeBankText({exercise(QStringLiteral("tenses")).rows->columns(),
                                         {QStringLiteral("The Romans built roads."), QStringLiteral("PAST")},
                                         {QStringLiteral("Roman soldiers march."), QStringLiteral("SOON")}});
-        QTest::newRow("teacher's bank fails") << "basic,tenses" << "" << "" << ok << bad << 1
+        QTest::newRow("teacher's bank fails") << "basic,tenses" << "" << "" << "old.pdf" << bad << 1
                                               << "tenses.tsv: Line 3: the answer \"SOON\" is not one of the boxes";
     }
 
@@ -385,6 +391,11 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, message);
         QTemporaryDir dir;
+        // A file that is there already, and a folder, stay as they were.
+        QFile old(dir.filePath(QStringLiteral("old.pdf")));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("last week's sheet") > 0);
+        old.close();
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
         std::map<QString, TeacherBank> banks;
         if (!tenses.isEmpty()) {
             QFile f(dir.filePath(QStringLiteral("tenses.tsv")));
@@ -394,6 +405,18 @@ private slots:
             banks = loadTeacherBanks(topicCatalogue(), {dir.path()});
         }
         const QString file = output.isEmpty() ? QString() : dir.filePath(output);
+        const auto listing = [&] {
+            QStringList files;
+            QDirIterator it(dir.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString f = it.next();
+                QFile in(f);
+                files << f + QLatin1Char(' ') + QString::fromUtf8(in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray());
+            }
+            files.sort();
+            return files;
+        };
+        const QStringList before = listing();
         QString out, err;
         QTextStream o(&out), e(&err);
         const auto given = [](const QString& s) { return s.isEmpty() ? std::nullopt : std::optional<QString>(s); };
@@ -401,7 +424,7 @@ private slots:
                  status);
         QVERIFY2(err.startsWith(QStringLiteral("quillmark: ")) && err.contains(message), qPrintable(err));
         QVERIFY(out.isEmpty());
-        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files), QStringList());
+        QCOMPARE(listing(), before);
     }
 
     // The real program: the command, and its options where they do not belong.
@@ -419,12 +442,17 @@ private slots:
             return std::pair{p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
         };
         QCOMPARE(run({QStringLiteral("--worksheet"), QStringLiteral("Tenses"), QStringLiteral("-o"), file}).first, 0);
+        const QString other = dir.filePath(QStringLiteral("basic.pdf"));
+        QCOMPARE(run({QStringLiteral("--worksheet=basic"), QStringLiteral("--output=") + other}).first, 0);
+        QVERIFY(QFileInfo(other).size() > 0);
         QFile pdf(file);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.readAll().startsWith("%PDF-"));
         const std::pair<QStringList, QString> wrong[] = {
             {{QStringLiteral("--questions"), QStringLiteral("5")}, QStringLiteral("--questions is for --worksheet")},
             {{QStringLiteral("-o"), file}, QStringLiteral("-o is for --worksheet")},
+            {{QStringLiteral("--worksheet"), QStringLiteral("tenses"), QStringLiteral("-o"), QStringLiteral("--answers")},
+             QStringLiteral("-o needs a file")},
             {{QStringLiteral("--worksheets"), QStringLiteral("--worksheet"), QStringLiteral("all")},
              QStringLiteral("--worksheets and --worksheet cannot be used together")},
             {{QStringLiteral("--worksheet"), QStringLiteral("pudding"), QStringLiteral("-o"), file},

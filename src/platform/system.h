@@ -22,6 +22,10 @@ QStringList programBankFolders();
 // Lets the command-line options print to the console the program was started from.
 void attachToConsole();
 
+// The command line as it was typed, the program first. On Windows it is read as the system
+// keeps it (UTF-16), so that a file or folder named outside the code page comes through.
+QStringList commandLine(int argc, char** argv);
+
 // The name of the file or folder at `path` as its folder spells it, or empty when there
 // is none there. Where the file system ignores case (Windows), "IMAGES" finds "Images".
 QString spelledOnDisk(const QString& path);

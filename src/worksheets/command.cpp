@@ -81,7 +81,7 @@ int runWorksheetCommand(const Catalogue& catalogue, const std::map<QString, Teac
             err.flush();
             return 1;
         }
-        if (questions > bank.rows.questions)
+        if (options.questions && questions > bank.rows.questions)
             return usage(QStringLiteral("--questions %1: %2 (%3) has %4 questions")
                              .arg(questions)
                              .arg(e->title, e->name)
@@ -91,7 +91,9 @@ int runWorksheetCommand(const Catalogue& catalogue, const std::map<QString, Teac
 
     QRandomGenerator rng(seed);
     QList<Sheet> sheets;
-    for (size_t i = 0; i < exercises.size(); ++i) sheets << drawSheet(*exercises[i], banks[i].rows, questions, rng);
+    // Without --questions, a bank smaller than that gives all it has.
+    for (size_t i = 0; i < exercises.size(); ++i)
+        sheets << drawSheet(*exercises[i], banks[i].rows, std::min(questions, banks[i].rows.questions), rng);
     const WorksheetResult result = writeWorksheets(sheets, options.answers, *options.output);
     if (!result.ok) {
         err << "quillmark: " << result.error << "\n";

@@ -155,7 +155,11 @@ bool WorksheetWindow::saveChosen() {
         status->setText(QStringLiteral("Not saved: %1").arg(result.error));
         return false;
     }
-    status->setText(QStringLiteral("Saved %1 (%2 pages).").arg(QDir::toNativeSeparators(file)).arg(result.pages.pages.size()));
+    const qsizetype pages = result.pages.pages.size();
+    status->setText(QStringLiteral("Saved %1 (%2 %3).")
+                        .arg(QDir::toNativeSeparators(file))
+                        .arg(pages)
+                        .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
     openFile(file);
     return true;
 }

@@ -445,6 +445,13 @@ void printPages(const PrintedPages& pages, QPagedPaintDevice& device, QPainter& 
 
 WorksheetResult writeWorksheets(const QList<Sheet>& sheets, bool answers, const QString& file) {
     WorksheetResult result;
+    // The file is written beside its place and then takes it, so only an ordinary file (or
+    // none yet) can be replaced: never a device, a pipe or a folder.
+    const QFileInfo target(file);
+    if (target.exists() && !target.isFile()) {
+        result.error = QStringLiteral("cannot write %1: it is not a file").arg(file);
+        return result;
+    }
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly)) {
         result.error = QStringLiteral("cannot write %1: %2").arg(file, out.errorString());

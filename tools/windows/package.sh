@@ -21,7 +21,7 @@ mkdir -p "$stage"
 cmake --install "$build" --prefix "$stage" > /dev/null
 cp "$qt"/bin/Qt6Core.dll "$qt"/bin/Qt6Gui.dll "$qt"/bin/Qt6Widgets.dll "$stage/"
 cp "$mingw_gcc/libstdc++-6.dll" "$mingw_gcc/libgcc_s_seh-1.dll" "$mingw_lib/libwinpthread-1.dll" "$stage/"
-for plugin in platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qjpeg.dll imageformats/qico.dll; do
+for plugin in platforms/qwindows.dll platforms/qoffscreen.dll styles/qwindowsvistastyle.dll imageformats/qjpeg.dll imageformats/qico.dll; do
   if [[ -f "$qt/plugins/$plugin" ]]; then
     mkdir -p "$stage/$(dirname "$plugin")"
     cp "$qt/plugins/$plugin" "$stage/$plugin"

@@ -154,6 +154,22 @@ rm -rf "$(dirname "$(dirname "$share")")" "$stamp"
 trap - EXIT
 echo "zip: started from a read-only folder ($read_only) with spaces and accents in its path; wrote nothing"
 
+# Worksheets from the command line of the packaged program (its own platform plugins only),
+# into a folder named beyond the code page: the PDF reads back with the questions and keys.
+sheets="$(mktemp -d)"
+mkdir -p "$sheets/Année 6"
+wine "$out/stage/Quillmark/quillmark.exe" --worksheet tenses,clause --answers --seed 5 \
+  -o "$(winepath -w "$sheets/Année 6/Tenses - Year 5 Term 2.pdf")" > /dev/null 2>&1 ||
+  { echo "quillmark.exe --worksheet failed ($?)" >&2; exit 1; }
+text="$(pdftotext "$sheets/Année 6/Tenses - Year 5 Term 2.pdf" - 2>/dev/null)"
+for expected in "Tenses" "The Subordinate Clause" "Year 5 Term 2" "Circle the right answer." "Tenses: answers" "Page 1 of"; do
+  grep -qF "$expected" <<< "$text" || { echo "the Windows worksheet lacks \"$expected\"" >&2; exit 1; }
+done
+wine "$out/stage/Quillmark/quillmark.exe" --worksheet nothing -o "$(winepath -w "$sheets/x.pdf")" > /dev/null 2>&1 && status=0 || status=$?
+[[ "$status" == 2 && ! -e "$sheets/x.pdf" ]] || { echo "an unknown exercise gave $status" >&2; exit 1; }
+rm -rf "$sheets"
+echo "worksheets: written by quillmark.exe into a folder with an accent, read back"
+
 # A damaged picture: a Windows message box names the file, and the program ends with 1.
 damaged="$(mktemp -d)"
 cp -a "$out/stage/Quillmark" "$damaged/"

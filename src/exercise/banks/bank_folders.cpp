@@ -189,8 +189,17 @@ BankOptions parseBankOptions(const QStringList& arguments) {
     const std::pair<const QCommandLineOption*, std::optional<QString> BankOptions::*> values[] = {
         {&worksheet, &BankOptions::worksheet}, {&questions, &BankOptions::questions}, {&seed, &BankOptions::seed},
         {&output, &BankOptions::output}};
-    for (const auto& [option, member] : values)
-        if (parser.isSet(*option)) o.*member = parser.value(*option);
+    for (const auto& [option, member] : values) {
+        if (!parser.isSet(*option)) continue;
+        const QString value = parser.value(*option);
+        // "-o --answers": the file was left out.
+        if (value.startsWith(QLatin1Char('-')) && option != &seed) {
+            o.error = option == &output ? QStringLiteral("-o needs a file")
+                                        : QStringLiteral("--%1 needs a value").arg(option->names().first());
+            return o;
+        }
+        o.*member = value;
+    }
     QStringList commands;
     if (o.exportTo) commands << QStringLiteral("--export-banks");
     if (o.check) commands << QStringLiteral("--check-banks");

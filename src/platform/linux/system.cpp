@@ -43,6 +43,12 @@ QStringList programBankFolders() { return {}; }
 
 void attachToConsole() {}
 
+QStringList commandLine(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 QString spelledOnDisk(const QString& path) {
     // Names here match only as they are spelled.
     const QFileInfo info(path);

@@ -77,6 +77,18 @@ QString spelledOnDisk(const QString& path) {
     return QString::fromWCharArray(found.cFileName);
 }
 
+QStringList commandLine(int argc, char** argv) {
+    int count = 0;
+    QStringList arguments;
+    if (LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count)) {
+        for (int i = 0; i < count; ++i) arguments << QString::fromWCharArray(wide[i]);
+        ::LocalFree(wide);
+    }
+    if (arguments.size() != argc)  // not this program's own command line: take what it was given
+        for (arguments.clear(); arguments.size() < argc;) arguments << QString::fromLocal8Bit(argv[arguments.size()]);
+    return arguments;
+}
+
 void attachToConsole() {
     // A program built for the desktop has no console of its own; started from a command
     // prompt, its options print there.

@@ -233,8 +233,7 @@ QString keptSentence(const QStringList& words, const std::function<bool(int)>& g
         if (last == int(words.size()) - 1 && !kept.isEmpty()) {
             qsizetype mark = end.size();
             while (mark > 0 && !end[mark - 1].isLetterOrNumber()) --mark;
-            while (!kept.last().isEmpty() && (kept.last().back() == QLatin1Char(',') || kept.last().back() == QLatin1Char(';')))
-                kept.last().chop(1);
+            while (!kept.last().isEmpty() && QStringLiteral(",;:-–—").contains(kept.last().back())) kept.last().chop(1);
             kept.last() += end.mid(mark);
         }
         i = last;
