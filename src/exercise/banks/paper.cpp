@@ -4,49 +4,34 @@
 
 namespace qm {
 
-PaperPiece paperText(const QString& text) { return paperText(QList<PaperRun>{{text}}); }
+namespace {
 
-PaperPiece paperText(QList<PaperRun> runs) {
+PaperPiece piece(PaperPiece::Kind kind, QStringList items = {}, int count = 1) {
     PaperPiece p;
-    p.kind = PaperPiece::Text;
-    p.runs = std::move(runs);
-    return p;
-}
-
-PaperPiece paperCircle(const QStringList& captions) {
-    PaperPiece p;
-    p.kind = PaperPiece::Circle;
-    p.items = captions;
-    return p;
-}
-
-PaperPiece paperLetters(const QStringList& options) {
-    PaperPiece p;
-    p.kind = PaperPiece::Letters;
-    p.items = options;
-    return p;
-}
-
-PaperPiece paperBox(const QString& label, bool forAWord) {
-    PaperPiece p;
-    p.kind = PaperPiece::Box;
-    p.label = label;
-    p.count = forAWord ? 2 : 1;
-    return p;
-}
-
-PaperPiece paperLines(int count) {
-    PaperPiece p;
-    p.kind = PaperPiece::Lines;
+    p.kind = kind;
+    p.items = std::move(items);
     p.count = count;
     return p;
 }
 
-PaperPiece paperTable(const QStringList& headings, int rows) {
-    PaperPiece p;
-    p.kind = PaperPiece::Table;
-    p.items = headings;
-    p.count = rows;
+}  // namespace
+
+PaperPiece paperText(const QString& text) { return paperText(QList<PaperRun>{{text}}); }
+
+PaperPiece paperText(QList<PaperRun> runs) {
+    PaperPiece p = piece(PaperPiece::Text);
+    p.runs = std::move(runs);
+    return p;
+}
+
+PaperPiece paperCircle(const QStringList& captions) { return piece(PaperPiece::Circle, captions); }
+PaperPiece paperLetters(const QStringList& options) { return piece(PaperPiece::Letters, options); }
+PaperPiece paperLines(int count) { return piece(PaperPiece::Lines, {}, count); }
+PaperPiece paperTable(const QStringList& headings, int rows) { return piece(PaperPiece::Table, headings, rows); }
+
+PaperPiece paperBox(const QString& label, bool forAWord) {
+    PaperPiece p = piece(PaperPiece::Box, {}, forAWord ? 2 : 1);
+    p.label = label;
     return p;
 }
 
