@@ -340,8 +340,8 @@ public:
     void skip(double points) { y_ += u(points) * tight_; }
 
     // The foot of each page of a sheet: its title, year and term, and "Page 2 of 3".
-    void foot(const Sheet& sheet, bool answers, int firstPage) {
-        const int count = int(out_.pages.size()) - firstPage;
+    void foot(const Sheet& sheet, bool answers) {
+        const int count = int(out_.pages.size());
         for (int k = 0; k < count; ++k) {
             const QString text = QStringLiteral("%1%2 - %3 - Page %4 of %5")
                                      .arg(sheet.exercise->title, answers ? QStringLiteral(": answers") : QString(),
@@ -353,7 +353,7 @@ public:
             for (PageItem i : f.items) {
                 i.at += QPointF(out_.body.left() + (out_.body.width() - w) / 2,
                                 out_.page.height() - u(kBottomMargin) + u(26));
-                out_.pages[firstPage + k] << i;
+                out_.pages[k] << i;
             }
         }
     }
@@ -395,7 +395,7 @@ PrintedPages layOutSheet(const Sheet& sheet, int index, bool answerSheet, QPaged
         out.questions.append({index, answerSheet, q + 1, page, room});
         pager.skip(answerSheet ? kQuestionGap * 0.6 : kQuestionGap);
     }
-    pager.foot(sheet, answerSheet, 0);
+    pager.foot(sheet, answerSheet);
     return out;
 }
 
@@ -403,7 +403,7 @@ PrintedPages layOutSheet(const Sheet& sheet, int index, bool answerSheet, QPaged
 
 PrintedPages layOutSheets(const QList<Sheet>& sheets, bool answers, QPagedPaintDevice& device) {
     PrintedPages out;
-    { Pager measures(device, out); }
+    { Pager measures(device, out); }  // the page and its body, even with no sheet
     for (bool answerSheet : {false, true}) {
         if (answerSheet && !answers) break;
         if (answerSheet) out.firstAnswerPage = int(out.pages.size());

@@ -55,7 +55,7 @@ Sheet drawSheet(const ScreenEntry& e, const BankImage& bank, int count, QRandomG
 
 // ---------------------------------------------------------------- the pages
 
-// One thing drawn on a page, in points from the page's top left corner.
+// One thing drawn on a page, in the device's units from the page's top left corner.
 struct PageItem {
     enum Kind { Text, Rule, Frame };
     Kind kind = Text;
@@ -74,7 +74,7 @@ struct QuestionPlace {
 };
 
 struct PrintedPages {
-    QSizeF page;  // A4 in points
+    QSizeF page;  // A4, in the device's units
     QRectF body;  // the part of a page that questions may take
     QList<QList<PageItem>> pages;
     QList<QuestionPlace> questions;
