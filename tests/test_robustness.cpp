@@ -1,5 +1,5 @@
 // A restless pupil on every screen: a short set of seeds, each a few thousand events of
-// clicks, drags, waits, menus brought forward and exits, with the checks of what must
+// clicks, drags, keys, waits, menus brought forward and exits, with the checks of what must
 // always hold after every event. The long run is tools/robustness.sh.
 
 #include <QtTest>
@@ -30,6 +30,7 @@ private slots:
         QVERIFY2(f.screens.size() >= 3, qPrintable(QStringList(f.screens.keys()).join(u' ')));
         QVERIFY(f.kinds.value(QStringLiteral("click")) > events / 5);
         QVERIFY(f.kinds.value(QStringLiteral("drag")) > events / 20);
+        QVERIFY(f.kinds.value(QStringLiteral("key")) > events / 10);
         QVERIFY(f.kinds.value(QStringLiteral("time")) > events / 5);
     }
 

@@ -126,7 +126,14 @@ MouseArgs Control::argsFor(QMouseEvent* e) const {
     return a;
 }
 
+bool Control::event(QEvent* e) {
+    // Keys go on to the screen, which answers them for all its controls.
+    if (e->type() == QEvent::KeyPress && live()) form_.keys().sawKey();
+    return QWidget::event(e);
+}
+
 void Control::mousePressEvent(QMouseEvent* e) {
+    if (live()) form_.keys().pointerPressed(this);
     pressedInside_ = true;
     MouseArgs a = argsFor(e);
     a.Button = buttonMask(e->button());
@@ -162,6 +169,7 @@ void Control::copyFrom(const Control& other) {
     Move(other.left_, other.top_, other.width_, other.height_);
     setEnabled_(other.enabled_);
     setTabStop(other.tabStop_);
+    keyGroup_ = other.keyGroup_;
 }
 
 // ---------------------------------------------------------------- Label
@@ -319,14 +327,6 @@ void PictureButton::paintEvent(QPaintEvent*) {
         p.setPen(QPen(QColor(0, 0, 0), 1, Qt::DotLine));
         p.drawRect(r.adjusted(3.5, 3.5, -4.5, -4.5));
     }
-}
-
-void PictureButton::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        Click();
-        return;
-    }
-    Control::keyPressEvent(e);
 }
 
 // ---------------------------------------------------------------- OptionButton

@@ -65,6 +65,12 @@ public:
 
     bool TabStop() const { return tabStop_; }
     void setTabStop(bool v);
+    // The keyboard goes through lower groups first, each in reading order.
+    int KeyGroup() const { return keyGroup_; }
+    void setKeyGroup(int g) { keyGroup_ = g; }
+    // Whether a click does something here (an element of a control array asks the array).
+    bool takesClicks() const { return clickTest_ ? clickTest_() : bool(onClick); }
+    void setClickTest(std::function<bool()> test) { clickTest_ = std::move(test); }
 
     ClickHandler onClick;
     MouseHandler onMouseDown, onMouseMove, onMouseUp;
@@ -77,6 +83,7 @@ public:
     void MouseUp(const MouseArgs& args);
 
 protected:
+    bool event(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -107,6 +114,8 @@ private:
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true, enabled_ = true, tabStop_ = false;
     bool pressedInside_ = false;
+    int keyGroup_ = 0;
+    std::function<bool()> clickTest_;
 };
 
 class Label : public Control {
@@ -170,7 +179,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    void keyPressEvent(QKeyEvent* e) override;
     bool secondClickClicks() const override { return true; }
 
 private:
@@ -346,6 +354,7 @@ private:
         const int i = item->Index();
         std::shared_ptr<Handlers> h = handlers_;
         item->onClick = [h, i] { if (h->click) h->click(i); };
+        item->setClickTest([h] { return bool(h->click); });
         item->onMouseDown = [h, i](const MouseArgs& a) { if (h->mouseDown) h->mouseDown(i, a); };
         item->onMouseMove = [h, i](const MouseArgs& a) { if (h->mouseMove) h->mouseMove(i, a); };
         item->onMouseUp = [h, i](const MouseArgs& a) { if (h->mouseUp) h->mouseUp(i, a); };

@@ -1,12 +1,14 @@
 #include "controls/form.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace qm {
 
-Form::Form(QString name, Clock& clock) : QWidget(nullptr), name_(std::move(name)), clock_(clock) {
+Form::Form(QString name, Clock& clock)
+    : QWidget(nullptr), name_(std::move(name)), clock_(clock), keys_(std::make_unique<KeyNavigation>(*this)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMinimizeButtonHint);
     setMouseTracking(true);
@@ -91,9 +93,31 @@ void Form::mouseMoveEvent(QMouseEvent* e) {
     onMouseMove(a);
 }
 
+void Form::mousePressEvent(QMouseEvent* e) {
+    if (!unloaded_) keys_->pointerPressed(nullptr);
+    QWidget::mousePressEvent(e);
+}
+
 void Form::closeEvent(QCloseEvent* e) {
     e->ignore();
     if (!unloaded_ && onCloseRequest) onCloseRequest();
+}
+
+QPointF Form::keyDropPlace(const Control& tile, const Control& target) const {
+    const double inset = kTwipsPerPixel;
+    return {target.Left() + std::max(inset, (target.Width() - tile.Width()) / 2),
+            target.Top() + std::max(inset, (target.Height() - tile.Height()) / 2)};
+}
+
+bool Form::event(QEvent* e) {
+    if (e->type() == QEvent::KeyPress && !unloaded_) keys_->sawKey();
+    return QWidget::event(e);
+}
+
+bool Form::focusNextPrevChild(bool next) { return !unloaded_ && keys_->moveFocus(next); }
+
+void Form::keyPressEvent(QKeyEvent* e) {
+    if (unloaded_ || !keys_->keyPress(e)) QWidget::keyPressEvent(e);
 }
 
 void Form::showEvent(QShowEvent* e) {

@@ -4,12 +4,16 @@
 #include <QColor>
 #include <QHash>
 #include <QIcon>
+#include <QPointF>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "controls/controls.h"
+#include "controls/keys.h"
 
 namespace qm {
 
@@ -82,11 +86,28 @@ public:
     // The window system's close control.
     std::function<void()> onCloseRequest;
 
+    // The keyboard's way through this screen.
+    KeyNavigation& keys() const { return *keys_; }
+    // The control Escape clicks: the screen's way out (the title screen has none, so a
+    // stray key cannot end the lesson).
+    void setEscapeControl(Control* c) { escape_ = c; }
+    Control* escapeControl() const { return escape_.data(); }
+    // The targets a control picked up by keys may be put down in, in the order the keys
+    // go through them; none for a control that is clicked.
+    virtual std::vector<Control*> keyDropTargets(const Control&) const { return {}; }
+    // Where a tile put down by keys lies in a target: its top-left corner, in twips.
+    // Centred, and always with its corner inside the target.
+    virtual QPointF keyDropPlace(const Control& tile, const Control& target) const;
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    bool event(QEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void placeWindow();
@@ -99,6 +120,8 @@ private:
     QHash<QString, QWidget*> named_;
     std::vector<std::unique_ptr<Timer>> timers_;
     bool unloaded_ = false;
+    QPointer<Control> escape_;
+    std::unique_ptr<KeyNavigation> keys_;
 };
 
 }  // namespace qm

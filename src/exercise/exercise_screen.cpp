@@ -39,6 +39,13 @@ ExerciseScreen::ExerciseScreen(Module1& m, const ScreenEntry& entry)
     cmdgo = frameButton(*this, "cmdgo", "Next", 10020, 7920, !entry.nextHiddenAtFirst);
     cmdsoln = frameButton(*this, "cmdsoln", "Answer", 10020, 7320, entry.answerButtonShown);
     cmdcheckit = frameButton(*this, "cmdcheckit", "Check", 10020, 7320, false);
+    // The keyboard goes through the question first, then NEXT, CHECK or ANSWER, then EXIT;
+    // Escape is EXIT.
+    cmdgo->setKeyGroup(1);
+    cmdcheckit->setKeyGroup(2);
+    cmdsoln->setKeyGroup(2);
+    cmdexit->setKeyGroup(3);
+    setEscapeControl(cmdexit);
 
     Image1 = add<Image>(QStringLiteral("Image1"));
     Image1->setStretch(true);

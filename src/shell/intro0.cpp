@@ -104,6 +104,13 @@ intro0::intro0(Module1& m) : Form(QStringLiteral("intro0"), m.platform.clock), m
     Command1->Move(90, 7920, 1785, 500);
     Command1->setTabStop(false);
 
+    // The keyboard goes down Year 5's terms, then Year 6's, then through the rest in
+    // reading order, Exit last; Escape is Exit.
+    for (int i = 0; i < 6; ++i) Label2(i)->setKeyGroup(i / 3);
+    for (Control* c : std::initializer_list<Control*>{Option1, Option2, Label8}) c->setKeyGroup(2);
+    Command1->setKeyGroup(3);
+    setEscapeControl(Command1);
+
     Label2.on().click = [this](int i) { Label2_Click(i); };
     Option1->onClick = [this] { Option1_Click(); };
     Option2->onClick = [this] { Option2_Click(); };

@@ -62,6 +62,12 @@ MenuScreen::MenuScreen(Module1& m, int k)
     Command1->Move(90, 7920, 1785, 500);
     Command1->setTabStop(false);
 
+    // The keyboard goes down the topics, then the terms, then to Exit; Escape is Exit.
+    topic.setKeyGroup(0);
+    term.setKeyGroup(1);
+    Command1->setKeyGroup(2);
+    setEscapeControl(Command1);
+
     Label3.on().click = [this](int i) { Label3_Click(i); };
     Label2.on().click = [this](int i) { Label2_Click(i); };
     Command1->onClick = [this] { Command1_Click(); };

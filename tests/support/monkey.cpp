@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QWindow>
@@ -188,6 +189,36 @@ void Monkey::dragSomething(Form& front) {
     if (right && form && !form->unloaded()) QTest::mouseRelease(w, Qt::RightButton, {}, at);
 }
 
+void Monkey::pressKeys() {
+    static const int keys[] = {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Right, Qt::Key_Left, Qt::Key_Up,
+                               Qt::Key_Down, Qt::Key_Return, Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape};
+    // Keys go to the window in front, which a key may change (a topic opens its exercise).
+    const auto target = [this]() -> QWidget* {
+        Form* f = rig_->flow->ended() ? nullptr : rig_->flow->screen(rig_->flow->front());
+        if (!f || f->unloaded()) return nullptr;
+        return f->focusWidget() ? f->focusWidget() : f;
+    };
+    const auto send = [&](QEvent::Type type, int k, bool repeat) {
+        QWidget* to = target();
+        if (!to) return false;
+        QKeyEvent e(type, k, Qt::NoModifier, QString(), repeat);
+        QApplication::sendEvent(to, &e);
+        return true;
+    };
+    const int presses = 1 + int(random_.bounded(6));
+    for (int i = 0; i < presses; ++i) {
+        const int k = keys[random_.bounded(int(std::size(keys)))];
+        // Now and then a key is held down long enough to repeat.
+        const bool held = random_.bounded(8) == 0;
+        ++findings_.kinds[held ? QStringLiteral("key held") : QStringLiteral("key")];
+        if (!send(QEvent::KeyPress, k, false)) return;
+        for (int r = 0; held && r < 4; ++r)
+            if (!send(QEvent::KeyPress, k, true)) return;
+        if (!send(QEvent::KeyRelease, k, false)) return;
+        if (random_.bounded(4) == 0) rig_->clock.advance(random_.bounded(1, 400));
+    }
+}
+
 void Monkey::bringMenuForward() {
     const Catalogue& catalogue = rig_->flow->catalogue();
     QStringList menus;
@@ -246,8 +277,10 @@ void Monkey::step() {
     QElapsedTimer timer;
     timer.start();
     try {
-        if (what < 40) {
+        if (what < 32) {
             clickSomething(*front);
+        } else if (what < 42) {
+            pressKeys();
         } else if (what < 60) {
             dragSomething(*front);
         } else if (what < 97) {

@@ -1,7 +1,8 @@
 #pragma once
 // A restless pupil: a seeded, repeatable driver that walks the real screens with real
 // mouse events through their windows (clicks, drags along random paths released anywhere,
-// inside the window or outside it), lets random amounts of time pass between events so
+// inside the window or outside it) and real keys (Tab, the arrows, Enter, Space, Escape,
+// some held down), lets random amounts of time pass between events so
 // that every animation, blink and stepping box is caught at every phase, brings a menu
 // forward from behind its exercise now and then as a window manager would, leaves through
 // the exit buttons and the title screen, and checks after every event what must always
@@ -50,6 +51,7 @@ private:
 
     void clickSomething(Form& front);
     void dragSomething(Form& front);
+    void pressKeys();
     void bringMenuForward();
     void openUnlistedScreen(Form& front);
     void passTime();

@@ -155,6 +155,31 @@ void DragScreen::Label7_MouseUp(int Index, int /*Button*/, int /*Shift*/, double
     }
 }
 
+std::vector<Control*> DragScreen::keyDropTargets(const Control& c) const {
+    const bool tile = c.Name() == QLatin1String("Label7") && Label7(c.Index()) == &c;
+    if (!tile || !tilesMove()) return {};
+    std::vector<Control*> shown;
+    for (Label* t : dropTargets())
+        if (t && t->Visible()) shown.push_back(t);
+    return shown;
+}
+
+QPointF DragScreen::keyDropPlace(const Control& tile, const Control& target) const {
+    const QPointF centred = ExerciseScreen::keyDropPlace(tile, target);
+    const double step = tile.Height();
+    for (double top = target.Top() + kTwipsPerPixel; top + tile.Height() <= target.Top() + target.Height();
+         top += step) {
+        bool free = true;
+        for (const Label* word : Label2) {
+            const bool inside = word->Visible() && word->Left() < target.Left() + target.Width() &&
+                                word->Left() + word->Width() > target.Left();
+            if (inside && word->Top() < top + tile.Height() && word->Top() + word->Height() > top) free = false;
+        }
+        if (free) return {centred.x(), top};
+    }
+    return centred;
+}
+
 bool DragScreen::rightDrop(int Index, int /*target*/) const {
     return wordShouldGo(Label7(Index)->Caption(), Label2(Index)->Caption());
 }

@@ -96,6 +96,12 @@ public:
 
     const WordFlow& flow() const { return flow_; }
 
+    // A word tile that can be moved now is picked up by keys and put down in the targets
+    // that show; it lies in the first free line of the target, so that the words put
+    // down there one by one can all be read.
+    std::vector<Control*> keyDropTargets(const Control& c) const override;
+    QPointF keyDropPlace(const Control& tile, const Control& target) const override;
+
 protected:
     // Builds the tile arrays; call after the screen's other labels.
     void makeTiles();
