@@ -3,12 +3,14 @@
 // walk from the title screen to an exercise and back by keys; the ring; and keys held
 // down, mixed with the mouse, or pressed before there is anything to use.
 
+#include <QAccessible>
 #include <QtTest>
 
 #include "controls/keys.h"
 #include "exercise/exercise_screen.h"
 #include "rig.h"
 #include "topics/catalogue.h"
+#include "topics/choice/choice_screen.h"
 #include "topics/drag/word_drag.h"
 
 using namespace qm;
@@ -223,6 +225,73 @@ private slots:
         // Away from the ring the screen is as it was.
         QCOMPARE(after.pixelColor(QPoint(at.center().x(), at.top() - 4 * band)),
                  before.pixelColor(QPoint(at.center().x(), at.top() - 4 * band)));
+    }
+
+    // What a screen reader finds: each screen named, every control named so that it makes
+    // sense heard alone and with the role it behaves as, the question as text, the
+    // feedback as a notification (with the answer after a wrong one), and a marked tile's
+    // result. (That a screen reader hears these as they come is checked from outside, over
+    // AT-SPI, by tools/accessibility.sh.)
+    void spokenScreens() {
+        const auto a11y = [](QObject* o) { return QAccessible::queryAccessibleInterface(o); };
+        const auto namesOf = [&](Form& f, QAccessible::Role role) {
+            QStringList names;
+            for (Control* c : f.findChildren<Control*>())
+                if (c->isVisibleTo(&f) && a11y(c)->role() == role) names << a11y(c)->text(QAccessible::Name);
+            return names;
+        };
+        Rig r;
+        r.flow->show(QStringLiteral("Titlefrm"));
+        QCOMPARE(a11y(r.screen(QStringLiteral("Titlefrm")))->text(QAccessible::Name), QStringLiteral("Quillmark"));
+        Form* start = r.open(QStringLiteral("intro0"));
+        QCOMPARE(a11y(start)->text(QAccessible::Name), QStringLiteral("Quillmark: choose a year and term"));
+        QCOMPARE(namesOf(*start, QAccessible::Button),
+                 (QStringList{"Year 5, Term 1", "Year 5, Term 2", "Year 5, Term 3", "Year 6, Term 1", "Year 6, Term 2",
+                              "Year 6, Term 3", "www.quillmark.co.uk", "Exit"}));
+        QCOMPARE(namesOf(*start, QAccessible::RadioButton), (QStringList{"Sound On", "Sound Off"}));
+        QVERIFY(a11y(start->find<OptionButton>(QStringLiteral("Option1")))->state().checked);
+        Form* menu = r.open(QStringLiteral("menu6"));
+        QCOMPARE(a11y(menu)->text(QAccessible::Name), QStringLiteral("Year 6, Term 3: choose an exercise"));
+        QVERIFY(namesOf(*menu, QAccessible::Button).contains(QStringLiteral("Year 6, Term 1")));
+
+        auto* tenses = r.open<ChoiceScreen>(QStringLiteral("tenses"));
+        tenses->show();
+        r.clock.advance(1);
+        QCOMPARE(a11y(tenses)->text(QAccessible::Name), QStringLiteral("Tenses, Year 5, Term 2"));
+        const QString sentence = r.m.QuestionBank[num(r.m.LastPick)];
+        QVERIFY2(namesOf(*tenses, QAccessible::StaticText).contains(sentence), qPrintable(namesOf(*tenses, QAccessible::StaticText).join(u'|')));
+        const QStringList boxes = namesOf(*tenses, QAccessible::Button);
+        QVERIFY2(boxes.contains(QStringLiteral("PAST")) && boxes.contains(QStringLiteral("Next")) &&
+                     boxes.contains(QStringLiteral("Exit")),
+                 qPrintable(boxes.join(u'|')));
+        const int tense = r.m.AnswerBank[num(r.m.LastPick)].toInt();  // 0 past, 1 present, 2 future
+        const QString right = tenses->Label5(tense)->Caption();
+        Label* wrong = tenses->Label5((tense + 1) % 3);
+        QVERIFY(tabTo(*tenses, wrong));
+        key(*tenses, Qt::Key_Return);
+        QCOMPARE(a11y(tenses->feedbackCaption())->role(), QAccessible::Notification);
+        QCOMPARE(a11y(tenses->feedbackCaption())->text(QAccessible::Name),
+                 QStringLiteral("Wrong. The answer is: %1").arg(right));
+        QCOMPARE(a11y(wrong)->text(QAccessible::Description), QStringLiteral("wrong"));
+
+        // A speed option is a radio button; a word tile a button named by its word, which
+        // says once marked whether it was right.
+        Form* conventions = r.open(QStringLiteral("conventions"));
+        r.clock.advance(1);
+        QCOMPARE(namesOf(*conventions, QAccessible::RadioButton), (QStringList{"Fast", "Medium", "Slow"}));
+        auto* basic = r.open<DragScreen>(QStringLiteral("basic"));
+        basic->show();
+        r.clock.advance(1);
+        Label* tile = basic->Label7(0);
+        QCOMPARE(a11y(tile)->role(), QAccessible::Button);
+        QCOMPARE(a11y(tile)->text(QAccessible::Name), tile->Caption());
+        const bool shouldGo = tile->Caption() != basic->Label2(0)->Caption();
+        QVERIFY(tabTo(*basic, tile));
+        key(*basic, Qt::Key_Return);
+        key(*basic, Qt::Key_Return);
+        QCOMPARE(a11y(tile)->text(QAccessible::Description), shouldGo ? QStringLiteral("right") : QStringLiteral("wrong"));
+        QCOMPARE(a11y(basic->feedbackCaption())->text(QAccessible::Name),
+                 shouldGo ? QStringLiteral("Correct") : QStringLiteral("Wrong"));
     }
 
     // Keys held down, keys and mouse on one question, a tile picked up by key and then

@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 
 #include "controls/controls.h"
+#include "controls/form.h"
 
 namespace qm {
 
@@ -15,8 +16,20 @@ public:
         if (role == QAccessible::Button) addControllingSignal(QStringLiteral("destroyed(QObject*)"));
     }
 
+    // A label the pupil clicks or drags (an answer box, a word tile) is a button; a caption
+    // that is spoken when it appears is a notification; any other label is text.
+    QAccessible::Role role() const override {
+        if (const auto* l = qobject_cast<const Label*>(control_)) {
+            if (l->Announced()) return QAccessible::Notification;
+            return l->takesPointer() ? QAccessible::Button : QAccessible::StaticText;
+        }
+        return QAccessibleWidget::role();
+    }
+
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
+        if (control_->form().keys().usableNow(control_)) s.focusable = true;
+        if (control_->form().focusWidget() == control_ && control_->form().isActiveWindow()) s.focused = true;
         if (const auto* o = qobject_cast<const OptionButton*>(control_)) {
             s.checkable = true;
             s.checked = o->Value();
@@ -24,8 +37,10 @@ public:
         return s;
     }
 
+    // Pressing through the screen reader does what a click does; a word tile that is
+    // dragged is moved with the keys instead.
     QStringList actionNames() const override {
-        if (role() == QAccessible::Button || role() == QAccessible::RadioButton)
+        if (qobject_cast<const OptionButton*>(control_) || control_->takesClicks())
             return {QAccessibleActionInterface::pressAction()};
         return {};
     }
@@ -47,7 +62,7 @@ QAccessibleInterface* controlFactory(const QString&, QObject* object) {
     auto* control = qobject_cast<Control*>(object);
     if (!control) return nullptr;
     QAccessible::Role role = QAccessible::Client;
-    if (qobject_cast<Label*>(control)) role = QAccessible::StaticText;
+    if (qobject_cast<Label*>(control)) role = QAccessible::StaticText;  // or as it is used now
     else if (qobject_cast<PictureButton*>(control)) role = QAccessible::Button;
     else if (qobject_cast<OptionButton*>(control)) role = QAccessible::RadioButton;
     else if (qobject_cast<Image*>(control) || qobject_cast<PictureBox*>(control)) role = QAccessible::Graphic;

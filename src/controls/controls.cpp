@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <cmath>
 
 #include "controls/form.h"
@@ -99,8 +100,27 @@ void Control::stackByKind() {
     raise();
 }
 
+namespace {
+
+// Notes on the form which control the pointer (or a key) is acting on while its handler runs.
+class Acting {
+public:
+    Acting(Form& f, Control* c) : form_(&f), before_(f.acting()) { f.setActing(c); }
+    ~Acting() {
+        if (form_) form_->setActing(before_);
+    }
+
+private:
+    QPointer<Form> form_;
+    QPointer<Control> before_;
+};
+
+}  // namespace
+
 void Control::Click() {
-    if (live() && visible_ && enabled_ && onClick) onClick();
+    if (!live() || !visible_ || !enabled_ || !onClick) return;
+    Acting acting(form_, this);
+    onClick();
 }
 
 void Control::MouseMove(const MouseArgs& args) {
@@ -112,7 +132,9 @@ void Control::MouseDown(const MouseArgs& args) {
 }
 
 void Control::MouseUp(const MouseArgs& args) {
-    if (live() && visible_ && enabled_ && onMouseUp) onMouseUp(args);
+    if (!live() || !visible_ || !enabled_ || !onMouseUp) return;
+    Acting acting(form_, this);
+    onMouseUp(args);
 }
 
 MouseArgs Control::argsFor(QMouseEvent* e) const {
@@ -177,9 +199,14 @@ void Control::copyFrom(const Control& other) {
 void Label::setCaption(const QString& text) {
     if (caption_ == text) return;
     caption_ = text;
-    setAccessibleName(text);
+    setAccessibleName(spoken_.isEmpty() ? text : spoken_);
     refit();
     update();
+}
+
+void Label::setSpokenName(const QString& text) {
+    spoken_ = text;
+    setAccessibleName(spoken_.isEmpty() ? caption_ : spoken_);
 }
 
 void Label::setForeColor(const QColor& c) {
@@ -276,7 +303,9 @@ void Label::copyFrom(const Control& other) {
         font_ = o->font_;
         autoSize_ = o->autoSize_;
         caption_ = o->caption_;
-        setAccessibleName(caption_);
+        spoken_ = o->spoken_;
+        announced_ = o->announced_;
+        setAccessibleName(spoken_.isEmpty() ? caption_ : spoken_);
         refit();
     }
 }

@@ -71,6 +71,11 @@ public:
     // Whether a click does something here (an element of a control array asks the array).
     bool takesClicks() const { return clickTest_ ? clickTest_() : bool(onClick); }
     void setClickTest(std::function<bool()> test) { clickTest_ = std::move(test); }
+    // Whether a click, a press or a release does something here: a control the pupil uses.
+    bool takesPointer() const {
+        return pointerTest_ ? pointerTest_() : bool(onClick) || bool(onMouseDown) || bool(onMouseUp);
+    }
+    void setPointerTest(std::function<bool()> test) { pointerTest_ = std::move(test); }
 
     ClickHandler onClick;
     MouseHandler onMouseDown, onMouseMove, onMouseUp;
@@ -115,7 +120,7 @@ private:
     bool visible_ = true, enabled_ = true, tabStop_ = false;
     bool pressedInside_ = false;
     int keyGroup_ = 0;
-    std::function<bool()> clickTest_;
+    std::function<bool()> clickTest_, pointerTest_;
 };
 
 class Label : public Control {
@@ -142,6 +147,14 @@ public:
     void setFont_(const FontSpec& f);
     void setFontBold(bool bold);
 
+    // What a screen reader says for the label in place of its caption, for a caption that
+    // means little heard alone ("Term 2", ","); empty to say the caption.
+    void setSpokenName(const QString& text);
+    // A caption that is spoken as soon as it appears or changes ("Correct", "Wrong", a
+    // corrected sentence): a notification to the screen reader.
+    bool Announced() const { return announced_; }
+    void setAnnounced(bool v) { announced_ = v; }
+
     // Number of lines the caption takes at the label's width, and the height they need
     // in twips; used to check that texts fit their labels.
     int linesNeeded() const;
@@ -162,6 +175,8 @@ private:
     Align align_ = Align::Left;
     bool autoSize_ = false, wordWrap_ = false;
     FontSpec font_;
+    QString spoken_;
+    bool announced_ = false;
 };
 
 // A command button: a picture stretched over its face, or a caption on a plain face.
@@ -355,6 +370,7 @@ private:
         std::shared_ptr<Handlers> h = handlers_;
         item->onClick = [h, i] { if (h->click) h->click(i); };
         item->setClickTest([h] { return bool(h->click); });
+        item->setPointerTest([h] { return h->click || h->mouseDown || h->mouseUp; });
         item->onMouseDown = [h, i](const MouseArgs& a) { if (h->mouseDown) h->mouseDown(i, a); };
         item->onMouseMove = [h, i](const MouseArgs& a) { if (h->mouseMove) h->mouseMove(i, a); };
         item->onMouseUp = [h, i](const MouseArgs& a) { if (h->mouseUp) h->mouseUp(i, a); };

@@ -86,6 +86,11 @@ public:
     // The window system's close control.
     std::function<void()> onCloseRequest;
 
+    // The control whose click or release is being handled now, if any: the answer box or
+    // word tile a judgement is about.
+    Control* acting() const { return acting_.data(); }
+    void setActing(Control* c) { acting_ = c; }
+
     // The keyboard's way through this screen.
     KeyNavigation& keys() const { return *keys_; }
     // The control Escape clicks: the screen's way out (the title screen has none, so a
@@ -120,7 +125,7 @@ private:
     QHash<QString, QWidget*> named_;
     std::vector<std::unique_ptr<Timer>> timers_;
     bool unloaded_ = false;
-    QPointer<Control> escape_;
+    QPointer<Control> escape_, acting_;
     std::unique_ptr<KeyNavigation> keys_;
 };
 

@@ -3,6 +3,7 @@
 #include "exercise/banks/row_form.h"
 #include "exercise/rules.h"
 #include "shell/flow.h"
+#include "shell/menu.h"
 
 namespace qm {
 
@@ -33,6 +34,8 @@ const BankImage& rowsFor(const Module1& m, const ScreenEntry& entry) {
 ExerciseScreen::ExerciseScreen(Module1& m, const ScreenEntry& entry)
     : Form(entry.name, m.platform.clock), m(m), entry_(entry), bank_(&rowsFor(m, entry)) {
     setCaption(entry.title);
+    const MenuDesign& term = menuDesign(entry.menu);
+    setAccessibleName(QStringLiteral("%1, Year %2, Term %3").arg(entry.title).arg(term.year).arg(term.term));
     setBackColor(entry.background);
 
     cmdexit = frameButton(*this, "cmdexit", "Exit", 90, 7920, true);
@@ -106,6 +109,7 @@ void ExerciseScreen::Timer1_Timer() {
 }
 
 std::optional<int> ExerciseScreen::drawRow() {
+    for (Label* l : findChildren<Label*>()) l->setAccessibleDescription(QString());
     imgtick->Hide();
     imgcross->Hide();
     cmdcheckit->Hide();
@@ -145,15 +149,25 @@ void ExerciseScreen::giveRight(const QString& sound) {
     tmrtick->setEnabled(true);
     if (feedback_) {
         feedback_->setCaption(QStringLiteral("Correct"));
+        speakFeedback(true);
         feedback_->Show();
     }
     m.PlayCue(sound);
+}
+
+void ExerciseScreen::speakFeedback(bool right) {
+    const QString answer = right ? QString() : shownAnswer();
+    feedback_->setSpokenName(answer.isEmpty() ? QString()
+                                              : QStringLiteral("%1. The answer is: %2").arg(feedback_->Caption(), answer));
+    if (auto* used = qobject_cast<Label*>(acting()); used && used != feedback_)
+        used->setAccessibleDescription(right ? QStringLiteral("right") : QStringLiteral("wrong"));
 }
 
 void ExerciseScreen::giveWrong() {
     tmrcross->setEnabled(true);
     if (feedback_) {
         feedback_->setCaption(QStringLiteral("Wrong"));
+        speakFeedback(false);
         feedback_->Show();
     }
     m.PlayCue(QStringLiteral("wav\\boink.wav"));

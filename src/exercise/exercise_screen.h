@@ -63,12 +63,23 @@ protected:
     void giveRight(const QString& sound);
     void giveWrong();
 
-    // The feedback caption is created by the family with its place and look.
-    void setFeedbackCaption(Label* label) { feedback_ = label; }
+    // The feedback caption is created by the family with its place and look; a screen
+    // reader speaks it as it appears.
+    void setFeedbackCaption(Label* label) {
+        feedback_ = label;
+        if (label) label->setAnnounced(true);
+    }
+    // The right answer as the screen shows it after a wrong one (a box that blinks), to be
+    // spoken after "Wrong"; empty where the screen shows none.
+    virtual QString shownAnswer() const { return {}; }
 
     Module1& m;
 
 private:
+    // Speaks the feedback (and the answer after a wrong one), and tells the answer box or
+    // word tile just used whether it was right.
+    void speakFeedback(bool right);
+
     // A teacher's bank file for this screen that did not pass its checks is named once,
     // the first time the screen opens.
     void tellOfUnusedBank();

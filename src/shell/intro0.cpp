@@ -41,6 +41,7 @@ Label* plainLabel(Form& f, const char* name, double l, double t, double w, doubl
 
 intro0::intro0(Module1& m) : Form(QStringLiteral("intro0"), m.platform.clock), m(m) {
     setCaption(QStringLiteral("Quillmark Learning"));
+    setAccessibleName(QStringLiteral("Quillmark: choose a year and term"));
     const QString tahoma = QStringLiteral("Tahoma");
 
     Image1 = add<Image>(QStringLiteral("Image1"));
@@ -76,6 +77,7 @@ intro0::intro0(Module1& m) : Form(QStringLiteral("intro0"), m.platform.clock), m
         for (int i = 0; i < 6; ++i) {
             Label2(i)->Move(lefts[i / 3], tops[i % 3], 2040, 495);
             Label2(i)->setCaption(QStringLiteral("Term %1").arg(i % 3 + 1));
+            Label2(i)->setSpokenName(QStringLiteral("Year %1, Term %2").arg(5 + i / 3).arg(i % 3 + 1));
             Label2(i)->Hide();  // shown by the load step
         }
     }

@@ -25,6 +25,7 @@ MenuScreen::MenuScreen(Module1& m, int k)
     const MenuDesign& d = menuDesign(k);
     const QString tahoma = QStringLiteral("Tahoma");
     setCaption(QStringLiteral("Quillmark Learning"));
+    setAccessibleName(QStringLiteral("Year %1, Term %2: choose an exercise").arg(d.year).arg(d.term));
 
     Label1 = add<Label>(QStringLiteral("Label1"));
     Label1->Move((kOuterWidth - 6270) / 2, 120, 6270, 900);
@@ -92,6 +93,8 @@ void MenuScreen::Form_Load() {
     }
     Label2(1)->setCaption(QStringLiteral("Term 2"));
     Label2(2)->setCaption(QStringLiteral("Term 3"));
+    const int year = menuDesign(k_).year;
+    for (int i = 0; i <= 2; ++i) Label2(i)->setSpokenName(QStringLiteral("Year %1, Term %2").arg(year).arg(i + 1));
     for (int i = 1; i <= 4; ++i)
         if (const ScreenEntry* e = m.flow->catalogue().topic(k_, i)) Label3(i)->setCaption(e->title);
     for (int i = 0; i <= 4; ++i) {

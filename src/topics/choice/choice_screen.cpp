@@ -72,6 +72,13 @@ void ChoiceScreen::FlashAnswer() {
         if (blinks(box->Index())) box->setBackColor(m.CounterB == 1 ? kYellow : kWhite);
 }
 
+QString ChoiceScreen::shownAnswer() const {
+    QStringList right;
+    for (Label* box : Label5)
+        if (box->Visible() && blinks(box->Index()) && !box->Caption().isEmpty()) right << box->Caption();
+    return right.join(QLatin1String(" or "));
+}
+
 void ChoiceScreen::resetForNext() {
     Timer2->setEnabled(false);
     for (Label* box : Label5) box->setBackColor(kYellow);

@@ -47,6 +47,8 @@ protected:
 
     // The key of the question on screen, or nothing before the first question.
     VInt currentKey() const;
+    // The box that blinks.
+    QString shownAnswer() const override;
 };
 
 // A transparent text label in Times New Roman.

@@ -13,8 +13,10 @@ ClassifyScreen::ClassifyScreen(Module1& m, const ScreenEntry& e, const ClassifyD
     for (double left : d.boxLefts) places.push_back({left, d.boxTop, d.boxWidth, d.boxHeight});
     makeBoxes(places, d.boxes, d.boxPoints);
     makeFeedback(d.feedbackPlace, d.feedbackPoints);
-    if (d.showsCorrected)
+    if (d.showsCorrected) {
         Label3 = addText(*this, QStringLiteral("Label3"), kCorrectedPlace, kCorrectedPoints, kYellow, QString(), false);
+        Label3->setAnnounced(true);
+    }
 }
 
 void ClassifyScreen::ShowNextQuestion() {

@@ -24,6 +24,7 @@ CountingScreen::CountingScreen(Module1& m, const ScreenEntry& e, const QString& 
     makeBoxes(places, numbers, 18);
     for (Label* box : Label5) box->Show();  // the numbers are there from the start
     Label2 = addText(*this, QStringLiteral("Label2"), kCorrectedPlace, kTextPoints, kLightCyan, QString(), false);
+    Label2->setAnnounced(true);
     makeFeedback({120, 7080, 10095, 1215}, 39.75);
 }
 

@@ -25,6 +25,7 @@ PartsScreen::PartsScreen(Module1& m, const ScreenEntry& e, const PartsDesign& d)
     if (d.answerPlace.width > 0)
         Label3 = addText(*this, QStringLiteral("Label3"), d.answerPlace, d.answerPoints, d.promptColour, QString(),
                          false);
+    if (Label3) Label3->setAnnounced(true);
 
     makeBoxes(d.boxPlaces, d.boxCaptions, d.boxPoints);
     for (int i = 0; i < Label5.count() && i < int(d.boxColours.size()); ++i) Label5(i)->setBackColor(d.boxColours[i]);

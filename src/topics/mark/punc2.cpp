@@ -85,6 +85,12 @@ const MarkBox kBoxes[] = {
     {"!", 8880, "exclamation mark", 1245},
 };
 
+// A mark's name as a screen reader says it.
+QString spokenMark(int i) {
+    return QString::fromLatin1(kBoxes[i].name).simplified().replace(QLatin1String("semi- colon"),
+                                                                    QLatin1String("semi-colon"));
+}
+
 // The sentence, and the corrected sentence under the boxes, in Times New Roman.
 struct TextBox {
     double left, top, width, height;
@@ -149,6 +155,7 @@ Punc2Screen::Punc2Screen(Module1& m, const ScreenEntry& e) : ExerciseScreen(m, e
         Label* box = Label7.Load(i);
         box->Move(b.left, 4440, 1005, 735);
         box->setCaption(QString::fromLatin1(b.mark));
+        box->setSpokenName(spokenMark(i));
         box->Show();
         // The name is centred under its box.
         Label* name = Label9.Load(i);
@@ -159,6 +166,7 @@ Punc2Screen::Punc2Screen(Module1& m, const ScreenEntry& e) : ExerciseScreen(m, e
 
     Label6 = text(*this, QStringLiteral("Label6"), kCorrected.left, kCorrected.top, kCorrected.width, kCorrected.height,
                   kSentenceFont.points, kGreen, false);
+    Label6->setAnnounced(true);
     Label1 = text(*this, QStringLiteral("Label1"), 3960, 7440, 2655, 1095, 36, kYellow, false);
     Label1->setCaption(QStringLiteral("Correct"));
     setFeedbackCaption(Label1);
@@ -209,6 +217,13 @@ void Punc2Screen::Label7_Click(int Index) {
     }
     Timer3->setEnabled(true);
     Label6->Show();
+}
+
+QString Punc2Screen::shownAnswer() const {
+    const QString mark = currentMark();
+    for (int i = 0; i < int(std::size(kBoxes)); ++i)
+        if (!mark.isEmpty() && mark == QLatin1String(kBoxes[i].mark)) return spokenMark(i);
+    return {};
 }
 
 void Punc2Screen::Timer3_Timer() {

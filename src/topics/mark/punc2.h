@@ -30,6 +30,7 @@ public:
     QString currentMark() const;
 
 protected:
+    QString shownAnswer() const override;
     void resetForNext() override;
     void ShowNextQuestion() override;
 };

@@ -73,6 +73,7 @@ SwapScreen::SwapScreen(Module1& m, const ScreenEntry& e, const SwapDesign& d) : 
     Label8->setCaption(QStringLiteral("STOP"));
     options = SpeedOptions::make(*this, 10080, {4560, 4920, 5280}, false);
     Label3 = text(*this, QStringLiteral("Label3"), d.swappedPlace, words, false);
+    Label3->setAnnounced(true);
     Label1 = text(*this, QStringLiteral("Label1"), {1320, 7380, 8655, 1455}, {QStringLiteral("Times New Roman"), 48},
                   false);
     Label1->setCaption(QStringLiteral("Correct"));
