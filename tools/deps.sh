@@ -10,6 +10,7 @@ packages=(
   libxcb1-dev xvfb xauth xdotool
   pandoc help2man desktop-file-utils appstream
   poppler-utils
+  dbus-daemon at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0
   "$@"
 )
 missing=()
