@@ -88,6 +88,10 @@ private slots:
         for (int step = 0; step < 40 && !b.unloaded(); ++step) {
             const std::vector<Control*> canA = a.keys().usable(), canB = b.keys().usable();
             QCOMPARE(canB.size(), canA.size());
+            // Whatever a pupil can use has a name to be heard by.
+            for (Control* c : canB)
+                QVERIFY2(!QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).trimmed().isEmpty(),
+                         qPrintable(QStringLiteral("%1(%2) has no name").arg(c->Name()).arg(c->Index())));
             std::vector<int> choices;
             for (int k = 0; k < int(canB.size()); ++k)
                 if (canB[k]->Name() != QLatin1String("cmdexit")) choices.push_back(k);

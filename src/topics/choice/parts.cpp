@@ -52,6 +52,9 @@ void PartsScreen::ShowNextQuestion() {
     if (!n) return;
     const QStringList rows = rowsOf(*n);
     for (Label* part : Label1) part->setCaption(rows.value(part->Index()));
+    // A square is heard as the words of the part it stands for.
+    for (Label* part : Label1)
+        if (Label* square = Label5(part->Index())) square->setSpokenName(part->Caption());
     // The third square shows exactly when the question has a third part, on the first
     // question after the screen opens (when every square is still hidden) as on every other.
     if (Label1.count() == 3)
