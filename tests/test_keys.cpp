@@ -226,7 +226,8 @@ private slots:
                                QPoint(at.center().x(), at.bottom() + 2 * band + 1)})
             QCOMPARE(after.pixelColor(p), QColor(0, 0, 0));
         QCOMPARE(after.pixelColor(QPoint(at.center().x(), at.top() - band + 1)), QColor(255, 255, 255));
-        // Away from the ring the screen is as it was.
+        // Inside it and away from it the screen is as it was.
+        QCOMPARE(after.pixelColor(at.center()), before.pixelColor(at.center()));
         QCOMPARE(after.pixelColor(QPoint(at.center().x(), at.top() - 4 * band)),
                  before.pixelColor(QPoint(at.center().x(), at.top() - 4 * band)));
     }

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <tuple>
 
@@ -60,33 +61,40 @@ protected:
     void paintEvent(QPaintEvent*) override {
         if (!keys_.keysUsed()) return;
         QPainter p(this);
-        const int band = std::max(2, twipsToPixels(45));
+        const int width = std::max(2, twipsToPixels(45));
         if (Control* tile = keys_.held()) {
             const QRect r = placeOn(form_, *tile);
-            // Its shadow, where it lay before it was lifted.
-            const int drop = twipsToPixels(kLiftTwips);
-            QRegion shadow(r.translated(drop, drop));
-            shadow -= QRegion(r);
-            p.setClipRegion(shadow);
-            p.fillRect(r.translated(drop, drop), QColor(0, 0, 0, 140));
-            p.setClipping(false);
-            ring(p, r, band, QColor(255, 255, 255));
-            if (Control* target = keys_.heldTarget()) ring(p, placeOn(form_, *target), band, QColor(255, 255, 0));
+            // Its shadow, where it lay before it was lifted, and the ring round it.
+            const int drop = 2 * width + twipsToPixels(kLiftTwips);
+            const QRect under = r.translated(drop, drop);
+            QPainterPath shadow;
+            shadow.addRect(QRectF(under));
+            QPainterPath over;
+            over.addRect(QRectF(r.adjusted(-1, -1, 1, 1)));
+            p.fillPath(shadow.subtracted(over), QColor(0, 0, 0, 140));
+            ring(p, r, width, QColor(255, 255, 255));
+            if (Control* target = keys_.heldTarget()) ring(p, placeOn(form_, *target), width, QColor(255, 255, 0));
             return;
         }
-        if (Control* c = keys_.current()) ring(p, placeOn(form_, *c), band, QColor(255, 255, 255));
+        if (Control* c = keys_.current()) ring(p, placeOn(form_, *c), width, QColor(255, 255, 255));
     }
 
 private:
-    static void ring(QPainter& p, const QRect& r, int band, const QColor& inner) {
+    // The band between two rectangles, the inner one left as it is.
+    static void band(QPainter& p, const QRect& outer, const QRect& inner, const QColor& colour) {
+        QPainterPath path;
+        path.setFillRule(Qt::OddEvenFill);
+        path.addRect(QRectF(outer));
+        path.addRect(QRectF(inner));
+        p.fillPath(path, colour);
+    }
+
+    static void ring(QPainter& p, const QRect& r, int width, const QColor& inner) {
         const QRect in = r.adjusted(-1, -1, 1, 1);
-        const QRect mid = in.adjusted(-band, -band, band, band);
-        const QRect out = mid.adjusted(-band, -band, band, band);
-        p.setClipRegion(QRegion(mid) - QRegion(in));
-        p.fillRect(mid, inner);
-        p.setClipRegion(QRegion(out) - QRegion(mid));
-        p.fillRect(out, QColor(0, 0, 0));
-        p.setClipping(false);
+        const QRect mid = in.adjusted(-width, -width, width, width);
+        const QRect out = mid.adjusted(-width, -width, width, width);
+        band(p, mid, in, inner);
+        band(p, out, mid, QColor(0, 0, 0));
     }
 
     Form& form_;

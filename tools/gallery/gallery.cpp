@@ -237,6 +237,19 @@ void mark() {
     save(*s, "punc2");
 }
 
+// A noun picked up with the keys, its ring and shadow, and the container it would go to.
+void keys() {
+    Rig rig;
+    auto* s = openExercise<DragScreen>(rig, "noun2");
+    s->show();
+    const auto press = [&](Qt::Key k) { QTest::keyClick(s->focusWidget() ? s->focusWidget() : s, k); };
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Return);
+    press(Qt::Key_Tab);
+    save(*s, "keys");
+}
+
 // The teacher's worksheet window with a term and one more exercise ticked.
 void worksheets() {
     useProgramFonts();
@@ -268,6 +281,7 @@ int main(int argc, char** argv) {
     options();
     counting();
     dustbin();
+    keys();
     containers();
     comma();
     stopBox();
