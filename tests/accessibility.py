@@ -167,6 +167,12 @@ def main():
             fail("a wrong answer is heard without the right one: %r" % said[0])
         print("heard: %s" % said[0], flush=True)
 
+        # The same answer again gives the same words again, and they are heard again.
+        del heard[:]
+        key("Return", "Tenses")
+        wait_for("the same verdict heard a second time", lambda: [
+            name for t, role, name, d in heard if role == "notification" and name == said[0]])
+
         # Escape goes back to the menu.
         key("Escape", "Tenses")
         wait_for("the menu again, by Escape", lambda: window("Tenses, Year 5, Term 2") is None)

@@ -88,10 +88,14 @@ private slots:
         for (int step = 0; step < 40 && !b.unloaded(); ++step) {
             const std::vector<Control*> canA = a.keys().usable(), canB = b.keys().usable();
             QCOMPARE(canB.size(), canA.size());
-            // Whatever a pupil can use has a name to be heard by.
-            for (Control* c : canB)
-                QVERIFY2(!QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).trimmed().isEmpty(),
-                         qPrintable(QStringLiteral("%1(%2) has no name").arg(c->Name()).arg(c->Index())));
+            // Whatever a screen reader offers as something to press has a name to be heard by.
+            for (Control* c : b.findChildren<Control*>()) {
+                QAccessibleInterface* i = QAccessible::queryAccessibleInterface(c);
+                const bool pressable = i->role() == QAccessible::Button || i->role() == QAccessible::RadioButton;
+                if (pressable && c->isVisibleTo(&b) && !i->state().invisible)
+                    QVERIFY2(!i->text(QAccessible::Name).trimmed().isEmpty(),
+                             qPrintable(QStringLiteral("%1(%2) has no name").arg(c->Name()).arg(c->Index())));
+            }
             std::vector<int> choices;
             for (int k = 0; k < int(canB.size()); ++k)
                 if (canB[k]->Name() != QLatin1String("cmdexit")) choices.push_back(k);
@@ -236,7 +240,7 @@ private slots:
     // sense heard alone and with the role it behaves as, the question as text, the
     // feedback as a notification (with the answer after a wrong one), and a marked tile's
     // result. (That a screen reader hears these as they come is checked from outside, over
-    // AT-SPI, by tools/accessibility.sh.)
+    // AT-SPI, by tests/accessibility.py.)
     void spokenScreens() {
         const auto a11y = [](QObject* o) { return QAccessible::queryAccessibleInterface(o); };
         const auto namesOf = [&](Form& f, QAccessible::Role role) {
@@ -297,6 +301,24 @@ private slots:
         QCOMPARE(a11y(tile)->text(QAccessible::Description), shouldGo ? QStringLiteral("right") : QStringLiteral("wrong"));
         QCOMPARE(a11y(basic->feedbackCaption())->text(QAccessible::Name),
                  shouldGo ? QStringLiteral("Correct") : QStringLiteral("Wrong"));
+
+        // Where a square or a numbered box blinks, the answer is heard as what it stands for.
+        for (const char* name : {"clause", "speech"}) {
+            auto* s = r.open<ChoiceScreen>(QString::fromLatin1(name));
+            s->show();
+            r.clock.advance(1);
+            QString said;
+            for (int i = 0; i < 3 && !said.startsWith(QLatin1String("Wrong")); ++i) {
+                Label* box = s->Label5(i);
+                if (!box->isVisibleTo(s)) continue;
+                QVERIFY(tabTo(*s, box));
+                key(*s, Qt::Key_Return);
+                said = a11y(s->feedbackCaption())->text(QAccessible::Name);
+            }
+            const QString answer = said.section(QStringLiteral("The answer is: "), 1);
+            QVERIFY2(said.startsWith(QLatin1String("Wrong. The answer is: ")) && answer.split(u' ').size() >= 2,
+                     qPrintable(QStringLiteral("%1: %2").arg(name, said)));
+        }
     }
 
     // Keys held down, keys and mouse on one question, a tile picked up by key and then
@@ -329,6 +351,7 @@ private slots:
         const QPoint from = centreOf(*tile);
         pressAt(*s, from);
         QVERIFY(!s->keys().held());
+        QCOMPARE(QPointF(tile->Left(), tile->Top()), home);  // down where it lay, and in the mouse's hand
         moveTo(*s, centreOf(*bin));
         releaseAt(*s, centreOf(*bin));
         QCOMPARE(r.sound.played.size(), 1);

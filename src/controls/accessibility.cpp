@@ -21,14 +21,20 @@ public:
     QAccessible::Role role() const override {
         if (const auto* l = qobject_cast<const Label*>(control_)) {
             if (l->Announced()) return QAccessible::Notification;
-            return l->takesPointer() ? QAccessible::Button : QAccessible::StaticText;
+            return l->takesPointer() && !showsNothing(*l) ? QAccessible::Button : QAccessible::StaticText;
         }
         return QAccessibleWidget::role();
+    }
+
+    // An empty slot of a row of word tiles: nothing to see, so nothing to hear.
+    static bool showsNothing(const Label& l) {
+        return l.Caption().isEmpty() && l.backStyle() == BackStyle::Transparent && l.BorderStyle() == Border::None;
     }
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         if (control_->form().keys().usableNow(control_)) s.focusable = true;
+        if (const auto* l = qobject_cast<const Label*>(control_); l && showsNothing(*l)) s.invisible = true;
         if (control_->form().focusWidget() == control_ && control_->form().isActiveWindow()) s.focused = true;
         if (const auto* o = qobject_cast<const OptionButton*>(control_)) {
             s.checkable = true;

@@ -199,14 +199,20 @@ void Control::copyFrom(const Control& other) {
 void Label::setCaption(const QString& text) {
     if (caption_ == text) return;
     caption_ = text;
-    setAccessibleName(spoken_.isEmpty() ? text : spoken_);
+    updateName();
     refit();
     update();
 }
 
 void Label::setSpokenName(const QString& text) {
     spoken_ = text;
-    setAccessibleName(spoken_.isEmpty() ? caption_ : spoken_);
+    updateName();
+}
+
+void Label::updateName() {
+    // Told to a screen reader only when it changes.
+    const QString name = spoken_.isEmpty() ? caption_ : spoken_;
+    if (accessibleName() != name) setAccessibleName(name);
 }
 
 void Label::setForeColor(const QColor& c) {
@@ -305,7 +311,7 @@ void Label::copyFrom(const Control& other) {
         caption_ = o->caption_;
         spoken_ = o->spoken_;
         announced_ = o->announced_;
-        setAccessibleName(spoken_.isEmpty() ? caption_ : spoken_);
+        updateName();
         refit();
     }
 }

@@ -168,6 +168,7 @@ public:
 
 private:
     void refit();
+    void updateName();
     QString caption_;
     QColor fore_{0, 0, 0}, back_{255, 255, 255};
     BackStyle backStyle_ = BackStyle::Opaque;

@@ -1,6 +1,8 @@
 #include "controls/keys.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QFocusFrame>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -20,14 +22,16 @@ QRect placeOn(const Form& form, const Control& c) { return {c.mapTo(&form, QPoin
 
 // The ring round the chosen control, over every control of the screen and never taking
 // the mouse: a white band inside a black one, so it shows on any colour, thick enough to
-// see across a classroom on a projector.
-class FocusRing final : public QWidget {
+// see across a classroom on a projector. It is a focus frame, which accessibility tools
+// leave out of the screen's tree, so it never stands in front of the controls for them.
+class FocusRing final : public QFocusFrame {
 public:
-    FocusRing(Form& form, KeyNavigation& keys) : QWidget(&form), form_(form), keys_(keys) {
+    FocusRing(Form& form, KeyNavigation& keys) : QFocusFrame(&form), form_(form), keys_(keys) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
         setFocusPolicy(Qt::NoFocus);
-        setAccessibleName(QString());
+        // A click that moves the focus (the title screen's buttons take it) moves the ring.
+        connect(qApp, &QApplication::focusChanged, this, [this] { keys_.refresh(); });
     }
 
     // Repaints when a watched control moves, resizes, hides, shows or changes state.
@@ -43,7 +47,9 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject* o, QEvent* e) override {
+    bool event(QEvent* e) override { return QWidget::event(e); }  // no focus frame's own tracking
+
+    bool eventFilter(QObject*, QEvent* e) override {
         switch (e->type()) {
         case QEvent::Move:
         case QEvent::Resize:
@@ -55,7 +61,7 @@ protected:
         default:
             break;
         }
-        return QWidget::eventFilter(o, e);
+        return false;
     }
 
     void paintEvent(QPaintEvent*) override {
@@ -146,7 +152,7 @@ std::vector<Control*> readingOrder(const Form& form, std::vector<Control*> contr
 
 KeyNavigation::KeyNavigation(Form& form) : form_(form) {}
 
-KeyNavigation::~KeyNavigation() = default;
+KeyNavigation::~KeyNavigation() { delete ring_.data(); }
 
 bool KeyNavigation::usableNow(const Control* c) const {
     if (!c || form_.unloaded() || c->window() != &form_) return false;
@@ -190,7 +196,7 @@ bool KeyNavigation::moveFocus(bool next) {
             chooseTarget(next ? 1 : -1);
             return true;
         }
-        dropHold();
+        abandonHold();
     }
     std::vector<Control*> list = usable();
     auto* at = qobject_cast<Control*>(form_.focusWidget());
@@ -216,7 +222,12 @@ bool KeyNavigation::moveFocus(bool next) {
 
 bool KeyNavigation::keyPress(QKeyEvent* e) {
     if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-    if (held_ && !holdStillGood()) dropHold();
+    if (held_ && !holdStillGood()) {
+        // Its targets went (a new question): the tile goes back down, and the key that
+        // found it so does nothing more.
+        abandonHold();
+        return true;
+    }
     switch (e->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -253,14 +264,16 @@ bool KeyNavigation::keyPress(QKeyEvent* e) {
     }
 }
 
-void KeyNavigation::pointerPressed(const Control* on) {
-    if (!held_) return;
+void KeyNavigation::pointerPressed(const Control*) {
+    // The mouse takes over: the lifted tile goes back down where it lay, and the mouse
+    // does what it does there (picks the tile up again, if it was pressed on it).
+    if (held_) abandonHold();
+}
+
+void KeyNavigation::abandonHold() {
     Control* tile = held_;
-    const bool sameTile = on == tile;
     dropHold();
-    // The mouse takes the tile from where it is; pressed anywhere else, the tile goes back
-    // down where it lay and the mouse does what it does there.
-    if (!sameTile && usableNow(tile))
+    if (tile && tile->isVisibleTo(&form_) && tile->Enabled())
         tile->MouseMove(leftButton(heldFrom_.x() - tile->Left() + tile->Width() / 2,
                                    heldFrom_.y() - tile->Top() + tile->Height() / 2));
 }
@@ -341,6 +354,8 @@ void KeyNavigation::dropHold() {
     target_ = 0;
     refreshRing();
 }
+
+void KeyNavigation::refresh() { refreshRing(); }
 
 void KeyNavigation::refreshRing() {
     if (!keysUsed_ || form_.unloaded()) return;

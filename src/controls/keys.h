@@ -49,6 +49,8 @@ public:
     void sawKey();
     // The mouse was pressed on the screen: it takes over from any tile held by keys.
     void pointerPressed(const Control* on);
+    // Redraws the ring where the focus is now.
+    void refresh();
 
 private:
     void focus(Control* c);
@@ -58,6 +60,7 @@ private:
     void putDown();
     void putBack();
     void dropHold();
+    void abandonHold();
     bool holdStillGood();
     void refreshRing();
 

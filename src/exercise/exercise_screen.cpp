@@ -1,5 +1,7 @@
 #include "exercise/exercise_screen.h"
 
+#include <QAccessible>
+
 #include "exercise/banks/row_form.h"
 #include "exercise/rules.h"
 #include "shell/flow.h"
@@ -56,10 +58,12 @@ ExerciseScreen::ExerciseScreen(Module1& m, const ScreenEntry& entry)
     // The tick is made last so that it lies above the cross where both show.
     imgcross = add<PictureBox>(QStringLiteral("imgcross"));
     imgcross->Move(10740, 180, 735, 735);
+    imgcross->setAccessibleName(QStringLiteral("Cross"));
     imgcross->setBackColor(kWipeBack);
     imgcross->Hide();
     imgtick = add<PictureBox>(QStringLiteral("imgtick"));
     imgtick->Move(10740, 180, 735, 705);
+    imgtick->setAccessibleName(QStringLiteral("Tick"));
     imgtick->setBackColor(kWipeBack);
     imgtick->Hide();
 
@@ -148,26 +152,35 @@ void ExerciseScreen::cmdexit_Click() {
 void ExerciseScreen::giveRight(const QString& sound) {
     tmrtick->setEnabled(true);
     if (feedback_) {
+        const QString heard = feedback_->isVisible() ? feedback_->accessibleName() : QString();
         feedback_->setCaption(QStringLiteral("Correct"));
-        speakFeedback(true);
+        speakFeedback(true, heard);
         feedback_->Show();
     }
     m.PlayCue(sound);
 }
 
-void ExerciseScreen::speakFeedback(bool right) {
+void ExerciseScreen::speakFeedback(bool right, const QString& heard) {
     const QString answer = right ? QString() : shownAnswer();
     feedback_->setSpokenName(answer.isEmpty() ? QString()
                                               : QStringLiteral("%1. The answer is: %2").arg(feedback_->Caption(), answer));
     if (auto* used = qobject_cast<Label*>(acting()); used && used != feedback_)
         used->setAccessibleDescription(right ? QStringLiteral("right") : QStringLiteral("wrong"));
+    // Heard again when the same words come again while it shows (a second wrong drop on a
+    // drag screen, where the caption stays up between drops); new words, or a caption
+    // that appears, are heard anyway.
+    if (!heard.isEmpty() && feedback_->accessibleName() == heard) {
+        QAccessibleEvent again(feedback_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&again);
+    }
 }
 
 void ExerciseScreen::giveWrong() {
     tmrcross->setEnabled(true);
     if (feedback_) {
+        const QString heard = feedback_->isVisible() ? feedback_->accessibleName() : QString();
         feedback_->setCaption(QStringLiteral("Wrong"));
-        speakFeedback(false);
+        speakFeedback(false, heard);
         feedback_->Show();
     }
     m.PlayCue(QStringLiteral("wav\\boink.wav"));

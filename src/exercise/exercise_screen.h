@@ -78,7 +78,8 @@ protected:
 private:
     // Speaks the feedback (and the answer after a wrong one), and tells the answer box or
     // word tile just used whether it was right.
-    void speakFeedback(bool right);
+    // `heard` is what the caption said if it was showing already.
+    void speakFeedback(bool right, const QString& heard);
 
     // A teacher's bank file for this screen that did not pass its checks is named once,
     // the first time the screen opens.

@@ -75,7 +75,7 @@ void ChoiceScreen::FlashAnswer() {
 QString ChoiceScreen::shownAnswer() const {
     QStringList right;
     for (Label* box : Label5)
-        if (box->Visible() && blinks(box->Index()) && !box->Caption().isEmpty()) right << box->Caption();
+        if (box->Visible() && blinks(box->Index()) && !box->accessibleName().isEmpty()) right << box->accessibleName();
     return right.join(QLatin1String(" or "));
 }
 

@@ -47,7 +47,7 @@ protected:
 
     // The key of the question on screen, or nothing before the first question.
     VInt currentKey() const;
-    // The box that blinks.
+    // The box that blinks, as a screen reader names it.
     QString shownAnswer() const override;
 };
 

@@ -88,6 +88,9 @@ void SpeechScreen::ShowNextQuestion() {
     const std::vector<int> order = rotation(m.platform.random.Rnd(), 3);
     for (int i = 0; i < Label1.count() && i < int(order.size()); ++i)
         Label1(i)->setCaption(numberedLine(i + 1, row(*n, order[i])));
+    // A numbered box is heard as the version it stands for.
+    for (int i = 0; i < Label1.count(); ++i)
+        if (Label* box = Label5(i)) box->setSpokenName(Label1(i)->Caption());
     Label4->Show();
     for (Label* box : Label5) box->Show();
     for (Label* line : Label1) line->Show();
