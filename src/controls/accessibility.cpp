@@ -31,6 +31,13 @@ public:
         return l.Caption().isEmpty() && l.backStyle() == BackStyle::Transparent && l.BorderStyle() == Border::None;
     }
 
+    QString text(QAccessible::Text t) const override {
+        if (const auto* box = qobject_cast<const PictureBox*>(control_);
+            box && t == QAccessible::Name && control_->accessibleName().isEmpty())
+            return box->PictureName();
+        return QAccessibleWidget::text(t);
+    }
+
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         if (control_->form().keys().usableNow(control_)) s.focusable = true;

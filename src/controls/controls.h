@@ -256,6 +256,9 @@ class PictureBox : public Control {
     Q_OBJECT
 public:
     using Control::Control;
+    // What the picture shows, for a screen reader.
+    const QString& PictureName() const { return pictureName_; }
+    void setPictureName(const QString& name) { pictureName_ = name; }
     void setPicture(const Picture& p);
     const Picture& picture() const { return picture_; }
     QColor BackColor() const { return back_; }
@@ -268,6 +271,7 @@ protected:
 private:
     Picture picture_;
     QColor back_{192, 192, 192};
+    QString pictureName_;
 };
 
 // An outline rectangle or square, optionally filled.

@@ -58,12 +58,12 @@ ExerciseScreen::ExerciseScreen(Module1& m, const ScreenEntry& entry)
     // The tick is made last so that it lies above the cross where both show.
     imgcross = add<PictureBox>(QStringLiteral("imgcross"));
     imgcross->Move(10740, 180, 735, 735);
-    imgcross->setAccessibleName(QStringLiteral("Cross"));
+    imgcross->setPictureName(QStringLiteral("Cross"));
     imgcross->setBackColor(kWipeBack);
     imgcross->Hide();
     imgtick = add<PictureBox>(QStringLiteral("imgtick"));
     imgtick->Move(10740, 180, 735, 705);
-    imgtick->setAccessibleName(QStringLiteral("Tick"));
+    imgtick->setPictureName(QStringLiteral("Tick"));
     imgtick->setBackColor(kWipeBack);
     imgtick->Hide();
 
